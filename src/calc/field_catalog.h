@@ -1,0 +1,36 @@
+#pragma once
+
+// What the program knows about each text field of the design record: its name, the main-window
+// control that shows it, the caption an engineer reads beside it and its unit.
+
+#include "calc/design_record.h"
+
+#include <optional>
+#include <span>
+#include <string_view>
+
+namespace flange {
+
+struct FieldInfo {
+    TextField field;
+    std::string_view name;    // record field name, e.g. "boltArea"
+    std::string_view control; // main-window control, e.g. "Text2"
+    std::string_view caption; // caption beside the field (inputs) or legend (results)
+    std::string_view unit;    // e.g. "cm2"; empty for ratios and counts without unit
+};
+
+struct VerdictInfo {
+    VerdictField field;
+    std::string_view name;    // e.g. "boltVerdict"
+    std::string_view control; // e.g. "Label22"
+};
+
+// The 17 inputs in design file order, then the 16 results in control order.
+std::span<const FieldInfo> inputFieldInfos();
+std::span<const FieldInfo> resultFieldInfos();
+std::span<const VerdictInfo> verdictInfos();
+
+// The catalogue entry of a field of the record.
+const FieldInfo& fieldInfo(TextField field);
+
+} // namespace flange

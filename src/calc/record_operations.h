@@ -1,0 +1,48 @@
+#pragma once
+
+// Operations on the design record used by every calculation stage.
+
+#include "calc/design_record.h"
+#include "calc/number_text.h"
+
+#include <optional>
+#include <span>
+#include <string_view>
+
+namespace flange {
+
+enum class Verdict { Ok, Ng };
+
+// Whether a judgement is only given its new text, or also shown.
+enum class VerdictDisplay { TextOnly, Shown };
+
+// The judgement texts.
+inline constexpr std::string_view ratioOkText = "< 1.0・・・・・・・・ＯＫ";
+inline constexpr std::string_view ratioNgText = "> 1.0・・・・・・・・ＮＧ";
+inline constexpr std::string_view thicknessOkText = "(cm) < t ・・ＯＫ";
+inline constexpr std::string_view thicknessNgText = "(cm) > t ・・ＮＧ";
+
+// The number the field's text denotes, or nothing when it is not a number (see parseNumber).
+std::optional<double> readNumber(const DesignRecord& record, TextField field);
+
+// Rounds a computed value to the pattern, writes the text into the result field and returns the
+// rounded number, which every later step uses. A value that could not be computed (nothing, or not
+// finite) leaves the field empty and returns nothing, so that later steps needing it are skipped.
+std::optional<double> writeResult(DesignRecord& record, TextField field, std::optional<double> value,
+                                  NumberPattern pattern);
+
+// Reads a ratio field back: OK when its number is below 1.0; NG otherwise, and also when the field
+// holds no number (a check that computed nothing must never pass).
+Verdict judgeRatio(const DesignRecord& record, TextField ratioField);
+
+// Sets the OK or NG text of a ratio judgement; with Shown also makes it visible.
+void setVerdict(DesignRecord& record, VerdictField verdict, Verdict value, VerdictDisplay display);
+
+// Writes the bolt area of a bolt size list index into boltArea; an index outside the table
+// (no item chosen) writes nothing.
+void selectBoltSize(DesignRecord& record, int index);
+
+// True when the text of any of the fields is empty. A blank or a non-number passes.
+bool missingInputCheck(const DesignRecord& record, std::span<const TextField> fields);
+
+} // namespace flange
