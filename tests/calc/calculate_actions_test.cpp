@@ -1,0 +1,238 @@
+// The five calculate actions on the worked example and on designs that fail: which fields each
+// writes, which judgements it shows, how it sets the next-step buttons, and that a missing input
+// changes nothing at all.
+
+#include "calc/calculate_actions.h"
+#include "calc/field_catalog.h"
+#include "worked_example.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+#include <string>
+
+namespace {
+
+using namespace flange;
+using flange::testing::workedExampleInputs;
+using Action = std::function<CalculationOutcome(const DesignRecord&)>;
+using Status = CalculationOutcome::Status;
+
+const std::string ok = "< 1.0・・・・・・・・ＯＫ";
+const std::string thicknessOk = "(cm) < t ・・ＯＫ";
+
+const std::map<std::string, std::string> boltResults{
+    {"boltTension", "10.00"}, {"boltShear", "0.625"}, {"boltStress", "1.75"}, {"boltRatio", "0.833"}};
+const std::map<std::string, std::string> panelResults{{"freeEdgeLength", "11.5"},
+                                                      {"fixedEdgeLength", "9.2"},
+                                                      {"unitCompressiveStress", "0.0945"},
+                                                      {"edgeRatio", "1.25"}};
+const std::map<std::string, std::string> plateAndRibResults{
+    {"freeEdgeMoment", "0.960"}, {"requiredThickness", "1.55"}, {"ribShearForce", "16.00"},
+    {"ribShearStress", "1.185"}, {"ribRatio", "0.878"}};
+const std::map<std::string, std::string> weldResults{
+    {"boltStress", "1.745"}, {"boltRatio", "0.831"}, {"weldThroat", "0.42"},
+    {"weldShearStress", "1.270"}, {"weldRatio", "0.941"}};
+
+std::map<std::string, std::string> merged(std::initializer_list<std::map<std::string, std::string>> parts)
+{
+    std::map<std::string, std::string> all;
+    for (const auto& part : parts)
+        for (const auto& [k, v] : part)
+            all[k] = v;
+    return all;
+}
+
+struct ActionCase {
+    const char* name;
+    Action action;
+    std::map<std::string, std::string> results; // every other result must stay empty
+    Judgement bolt, thickness, rib, weld;
+    std::optional<bool> c8, c10, c12, c14;
+};
+
+class WorkedExampleTest : public ::testing::TestWithParam<ActionCase> {};
+
+TEST_P(WorkedExampleTest, WritesEveryResultAndSetsTheGates)
+{
+    const auto& c = GetParam();
+    const auto outcome = c.action(workedExampleInputs());
+    ASSERT_EQ(outcome.status, Status::Calculated);
+    for (const auto& info : resultFieldInfos()) {
+        const auto it = c.results.find(std::string(info.name));
+        const std::string expected = it == c.results.end() ? "" : it->second;
+        EXPECT_EQ(outcome.record.*info.field, expected) << info.name;
+    }
+    EXPECT_EQ(outcome.record.boltVerdict, c.bolt);
+    EXPECT_EQ(outcome.record.thicknessVerdict, c.thickness);
+    EXPECT_EQ(outcome.record.ribVerdict, c.rib);
+    EXPECT_EQ(outcome.record.weldVerdict, c.weld);
+    EXPECT_EQ(outcome.command8Enabled, c.c8);
+    EXPECT_EQ(outcome.command10Enabled, c.c10);
+    EXPECT_EQ(outcome.command12Enabled, c.c12);
+    EXPECT_EQ(outcome.command14Enabled, c.c14);
+    // The inputs are never touched.
+    for (const auto& info : inputFieldInfos())
+        EXPECT_EQ(outcome.record.*info.field, workedExampleInputs().*info.field) << info.name;
+}
+
+const Judgement initialRatio{"< 1.0", false};
+const Judgement initialThickness{"(cm) < t", false};
+
+INSTANTIATE_TEST_SUITE_P(
+    Actions, WorkedExampleTest,
+    ::testing::Values(
+        ActionCase{"Bolts", calculateBolts, boltResults, {ok, true}, initialThickness, initialRatio,
+                   initialRatio, true, std::nullopt, std::nullopt, std::nullopt},
+        // The plate shape step recomputes section A but leaves its judgement and gate alone.
+        ActionCase{"PlateShape", calculatePlateShape, merged({boltResults, panelResults}),
+                   initialRatio, initialThickness, initialRatio, initialRatio, std::nullopt, true,
+                   std::nullopt, std::nullopt},
+        ActionCase{"PlateThickness", calculatePlateThickness,
+                   merged({boltResults, panelResults, plateAndRibResults}), {ok, false},
+                   {thicknessOk, true}, {ok, false}, initialRatio, std::nullopt, std::nullopt, true,
+                   std::nullopt},
+        ActionCase{"Ribs", calculateRibs, merged({boltResults, panelResults, plateAndRibResults}),
+                   {ok, false}, {thicknessOk, true}, {ok, true}, initialRatio, std::nullopt,
+                   std::nullopt, true, true},
+        ActionCase{"Welds", calculateWelds,
+                   merged({boltResults, panelResults, plateAndRibResults, weldResults}), {ok, false},
+                   {thicknessOk, true}, {ok, true}, {ok, true}, std::nullopt, std::nullopt, true,
+                   true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct MissingCase {
+    const char* name;
+    Action action;
+    std::span<const TextField> (*inputs)();
+};
+
+class MissingInputTest : public ::testing::TestWithParam<MissingCase> {};
+
+TEST_P(MissingInputTest, AnyEmptyCheckedInputLeavesTheRecordUntouched)
+{
+    const auto& c = GetParam();
+    DesignRecord before = workedExampleInputs();
+    before.boltRatio = "0.500"; // stale results and judgements must survive as they are
+    before.boltVerdict = {"> 1.0・・・・・・・・ＮＧ", true};
+    for (TextField field : c.inputs()) {
+        DesignRecord r = before;
+        (r.*field).clear();
+        const auto outcome = c.action(r);
+        EXPECT_EQ(outcome.status, Status::MissingInput) << fieldInfo(field).name;
+        EXPECT_EQ(outcome.record, r) << fieldInfo(field).name;
+        EXPECT_FALSE(outcome.command8Enabled || outcome.command10Enabled ||
+                     outcome.command12Enabled || outcome.command14Enabled);
+    }
+}
+
+TEST_P(MissingInputTest, BoltSizeIsNeverChecked)
+{
+    DesignRecord r = workedExampleInputs();
+    r.boltSize.clear();
+    EXPECT_EQ(GetParam().action(r).status, Status::Calculated);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Actions, MissingInputTest,
+    ::testing::Values(MissingCase{"Bolts", calculateBolts, boltInputs},
+                      MissingCase{"PlateShape", calculatePlateShape, plateShapeInputs},
+                      MissingCase{"PlateThickness", calculatePlateThickness, plateThicknessInputs},
+                      MissingCase{"Ribs", calculateRibs, ribInputs},
+                      MissingCase{"Welds", calculateWelds, weldInputs}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(MissingInputLists, EachStepChecksItsOwnInputsAndAllEarlierOnes)
+{
+    EXPECT_EQ(boltInputs().size(), 6u);
+    EXPECT_EQ(plateShapeInputs().size(), 8u);
+    EXPECT_EQ(plateThicknessInputs().size(), 11u);
+    EXPECT_EQ(ribInputs().size(), 14u);
+    EXPECT_EQ(weldInputs().size(), 16u);
+    const std::span<const TextField> lists[] = {boltInputs(), plateShapeInputs(),
+                                                plateThicknessInputs(), ribInputs(), weldInputs()};
+    for (std::size_t i = 1; i < std::size(lists); ++i)
+        for (std::size_t k = 0; k < lists[i - 1].size(); ++k)
+            EXPECT_EQ(lists[i][k], lists[i - 1][k]);
+}
+
+TEST(CalculatePlateThickness, AlphaMissingStopsEvenSectionA)
+{
+    DesignRecord r = workedExampleInputs();
+    r.alpha0.clear();
+    const auto outcome = calculatePlateThickness(r);
+    EXPECT_EQ(outcome.status, Status::MissingInput);
+    EXPECT_EQ(outcome.record.boltTension, "");
+}
+
+TEST(CalculatePlateThickness, EmptyRibInputsStillWriteTheRibShearForce)
+{
+    DesignRecord r = workedExampleInputs();
+    r.ribThickness.clear();
+    r.ribHeight.clear();
+    r.allowableShear.clear();
+    r.ribVerdict = {"< 1.0", false};
+    const auto outcome = calculatePlateThickness(r);
+    ASSERT_EQ(outcome.status, Status::Calculated);
+    EXPECT_EQ(outcome.record.ribShearForce, "16.00");
+    EXPECT_EQ(outcome.record.ribShearStress, "");
+    EXPECT_EQ(outcome.record.ribRatio, "");
+    // The hidden rib judgement gets a new text (NG: nothing was computed) and stays hidden.
+    EXPECT_EQ(outcome.record.ribVerdict, (Judgement{"> 1.0・・・・・・・・ＮＧ", false}));
+    EXPECT_FALSE(outcome.command14Enabled.has_value());
+}
+
+TEST(CalculateBolts, NgDisablesNext)
+{
+    DesignRecord r = workedExampleInputs();
+    r.bendingMoment = "1200"; // doubles the bolt tension
+    const auto outcome = calculateBolts(r);
+    EXPECT_EQ(outcome.record.boltRatio, "1.662"); // 20.00 / 5.73 = 3.49; 3.49 / 2.1
+    EXPECT_EQ(outcome.record.boltVerdict, (Judgement{"> 1.0・・・・・・・・ＮＧ", true}));
+    EXPECT_EQ(outcome.command8Enabled, false);
+}
+
+TEST(CalculatePlateShape, AlwaysEnablesNextWhateverTheValues)
+{
+    DesignRecord r = workedExampleInputs();
+    r.boltCount = "0";
+    r.flangeDiameter = "x";
+    const auto outcome = calculatePlateShape(r);
+    ASSERT_EQ(outcome.status, Status::Calculated);
+    EXPECT_EQ(outcome.command10Enabled, true);
+    EXPECT_EQ(outcome.record.edgeRatio, "");
+}
+
+TEST(CalculateWelds, NgAtTheWeldsIsShownWithoutGate)
+{
+    DesignRecord r = workedExampleInputs();
+    r.weldLength = "5";
+    const auto outcome = calculateWelds(r);
+    EXPECT_EQ(outcome.record.weldRatio, "2.822");
+    EXPECT_EQ(outcome.record.weldVerdict, (Judgement{"> 1.0・・・・・・・・ＮＧ", true}));
+    EXPECT_EQ(outcome.command12Enabled, true);
+    EXPECT_EQ(outcome.command14Enabled, true);
+}
+
+TEST(CalculateRibs, ThicknessNgDisablesItsGateRibOkEnablesItsOwn)
+{
+    DesignRecord r = workedExampleInputs();
+    r.flangeThickness = "1.55"; // equal to the required thickness
+    const auto outcome = calculateRibs(r);
+    EXPECT_EQ(outcome.record.thicknessVerdict, (Judgement{"(cm) > t ・・ＮＧ", true}));
+    EXPECT_EQ(outcome.command12Enabled, false);
+    EXPECT_EQ(outcome.command14Enabled, true);
+}
+
+TEST(CalculateActions, ResultsFollowTheCurrentInputsOfAllEarlierSteps)
+{
+    // Every action starts again from section A: stale results in the record never leak in.
+    DesignRecord r = workedExampleInputs();
+    r.boltTension = "99.00";
+    r.fixedEdgeLength = "1.0";
+    r.unitCompressiveStress = "5.0000";
+    EXPECT_EQ(calculateWelds(r).record.weldRatio, "0.941");
+}
+
+} // namespace
