@@ -1,0 +1,108 @@
+// Design files must be readable by the Windows programs engineers exchange them with, so the
+// conversion has to be code page 932 itself, Windows extensions included, and must refuse what
+// would not come back unchanged.
+
+#include "io/cp932_text.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using flange::decodeCp932;
+using flange::encodeCp932;
+
+struct Mapping {
+    const char* name;
+    const char* text; // UTF-8
+    QByteArray bytes;
+};
+
+void PrintTo(const Mapping& m, std::ostream* os) { *os << m.name; }
+
+class Cp932Mapping : public ::testing::TestWithParam<Mapping> {};
+
+TEST_P(Cp932Mapping, EncodesAndDecodesBothWays)
+{
+    const auto& m = GetParam();
+    const QString text = QString::fromUtf8(m.text);
+    const auto bytes = encodeCp932(text);
+    ASSERT_TRUE(bytes.has_value());
+    EXPECT_EQ(bytes->toHex(' '), m.bytes.toHex(' '));
+    const auto back = decodeCp932(m.bytes);
+    ASSERT_TRUE(back.has_value());
+    EXPECT_EQ(*back, text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Characters, Cp932Mapping,
+    ::testing::Values(Mapping{"FullWidthM", "Ｍ20", QByteArray("\x82\x6C" "20")},
+                      Mapping{"Ascii", "1.5e2, -3", QByteArray("1.5e2, -3")},
+                      Mapping{"HalfWidthKatakana", "ﾓｰﾒﾝﾄ", QByteArray("\xD3\xB0\xD2\xDD\xC4")},
+                      Mapping{"WaveDashAsWindowsMapsIt", "～", QByteArray("\x81\x60")},
+                      Mapping{"NecCircledDigit", "①", QByteArray("\x87\x40")},
+                      Mapping{"IbmExtensionKanji", "髙", QByteArray("\xFB\xFC")},
+                      Mapping{"UserDefinedArea", "\xEE\x80\x80", QByteArray("\xF0\x40")},
+                      Mapping{"Caption", "(t・cm)曲げモーメント",
+                              QByteArray("(t\x81\x45" "cm)\x8B\xC8\x82\xB0\x83\x82\x81\x5B\x83\x81\x83\x93\x83\x67")},
+                      Mapping{"Empty", "", QByteArray()}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct Unstorable {
+    const char* name;
+    const char* text;
+    const char* firstBad;
+};
+
+void PrintTo(const Unstorable& u, std::ostream* os) { *os << u.name; }
+
+class Cp932Unstorable : public ::testing::TestWithParam<Unstorable> {};
+
+TEST_P(Cp932Unstorable, IsRefusedAndItsCharacterNamed)
+{
+    const auto& u = GetParam();
+    const QString text = QString::fromUtf8(u.text);
+    EXPECT_FALSE(encodeCp932(text).has_value());
+    EXPECT_EQ(flange::firstUnstorableCharacter(text), QString::fromUtf8(u.firstBad));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Characters, Cp932Unstorable,
+    ::testing::Values(Unstorable{"Euro", "1€", "€"},
+                      Unstorable{"EmojiAsOneCharacter", "Ｍ😀20", "😀"},
+                      Unstorable{"MathematicalMinus", "−5", "−"},
+                      Unstorable{"YenSign", "¥100", "¥"},
+                      Unstorable{"HangulAfterKanji", "鋼한", "한"},
+                      // Encodes, but as the numero sign: it would come back as another character.
+                      Unstorable{"StoredAsAnotherCharacter", "\xEF\xA1\xAF", "\xEF\xA1\xAF"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Cp932Text, StorableTextHasNoUnstorableCharacter)
+{
+    EXPECT_TRUE(flange::firstUnstorableCharacter(QString::fromUtf8("Ｍ27 鋼管 ①")).isEmpty());
+}
+
+TEST(Cp932Text, InvalidBytesAreNotText)
+{
+    for (const QByteArray& bytes : {QByteArray("\x80"), QByteArray("\xA0"), QByteArray("\xFD"),
+                                   QByteArray("\xFF"), QByteArray("ab\x82"), QByteArray("\x85\x40"),
+                                   QByteArray("\x81\x7F")})
+        EXPECT_FALSE(decodeCp932(bytes).has_value()) << bytes.toHex(' ').constData();
+}
+
+TEST(Cp932Text, DuplicateCodesOfAKanjiReadAsTheSameCharacter)
+{
+    // Files from other programs may use the NEC-selected row instead of the IBM one.
+    EXPECT_EQ(decodeCp932(QByteArray("\xEE\xE0")), QString::fromUtf8("髙"));
+    EXPECT_EQ(decodeCp932(QByteArray("\xFB\xFC")), QString::fromUtf8("髙"));
+}
+
+TEST(Cp932Text, EachCallStandsAlone)
+{
+    // A lead byte left over from one field must not combine with the next field's first byte.
+    EXPECT_FALSE(decodeCp932(QByteArray("\x82")).has_value());
+    const auto next = decodeCp932(QByteArray("\x6C"));
+    ASSERT_TRUE(next.has_value());
+    EXPECT_EQ(*next, QStringLiteral("l"));
+}
+
+} // namespace
