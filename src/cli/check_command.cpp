@@ -1,0 +1,110 @@
+#include "cli/check_command.h"
+
+#include "cli/design_walk.h"
+#include "cli/walk_report.h"
+#include "io/design_file.h"
+
+namespace flange {
+
+namespace {
+
+const QString programName = QStringLiteral("flangecheck-cli");
+
+int exitStatusOf(WalkStatus status)
+{
+    switch (status) {
+    case WalkStatus::Ok: return checkExitOk;
+    case WalkStatus::Ng: return checkExitNg;
+    case WalkStatus::MissingInput: return checkExitMissingInput;
+    }
+    return checkExitUsageOrFile;
+}
+
+CheckCommandResult failure(const QString& message)
+{
+    return {checkExitUsageOrFile, {}, QStringLiteral("%1: %2\n").arg(programName, message).toUtf8()};
+}
+
+} // namespace
+
+ParsedCheckArguments parseCheckArguments(const QStringList& arguments)
+{
+    ParsedCheckArguments parsed;
+    CheckOptions& options = parsed.options;
+    bool onlyFilesFollow = false;
+    for (const QString& argument : arguments) {
+        if (!onlyFilesFollow && argument == QStringLiteral("--")) {
+            onlyFilesFollow = true;
+        } else if (!onlyFilesFollow && argument.startsWith(u'-') && argument.size() > 1) {
+            if (argument == QStringLiteral("--json"))
+                options.json = true;
+            else if (argument == QStringLiteral("--help") || argument == QStringLiteral("-h"))
+                options.help = true;
+            else if (parsed.error.isEmpty())
+                parsed.error = QStringLiteral("知らないオプション「%1」です。").arg(argument);
+        } else if (options.designPath.isEmpty()) {
+            options.designPath = argument;
+        } else if (parsed.error.isEmpty()) {
+            parsed.error = QStringLiteral("設計ファイルは1つだけ指定してください。");
+        }
+    }
+    if (!options.help && options.designPath.isEmpty() && parsed.error.isEmpty())
+        parsed.error = QStringLiteral("設計ファイルを指定してください。");
+    return parsed;
+}
+
+QString checkCommandHelp()
+{
+    return QStringLiteral(
+        "使い方: flangecheck-cli [--json] 設計ファイル.sou\n"
+        "\n"
+        "鋼管仕口ファイル（.sou）を開き、画面で「計　　算」と「next >>」を順に押したときと同じように\n"
+        "計算を進めます。ファイルを開いた直後と同じく、結果はすべて空、判定は表示なしから始めます。\n"
+        "\n"
+        "  Ａ.ボルトの算定 → Ｂ.フランジプレート（形状） → Ｂ.フランジプレート（板厚）\n"
+        "  → Ｃ.リブプレート → Ｄ.溶接\n"
+        "\n"
+        "各段階で計算し、その段階の「next >>」が有効になったときだけ次の段階へ進みます。\n"
+        "必要な入力が空の段階（「数値が入力されていません。」）、判定がＮＧで「next >>」が\n"
+        "無効のままの段階、またはＤ.溶接の計算のあとで止まります。\n"
+        "\n"
+        "オプション:\n"
+        "  --json      結果を次の形の JSON で出力します（UTF-8）。\n"
+        "                {\"step\": \"A\" | \"B-shape\" | \"B-thickness\" | \"C\" | \"D\",\n"
+        "                 \"status\": \"ok\" | \"ng\" | \"missing-input\",\n"
+        "                 \"fields\": {入力17項目と結果16項目の文字列、boltSize から weldRatio まで},\n"
+        "                 \"verdicts\": {\"boltVerdict\": {\"text\": 判定の文字列, \"shown\": true | false},\n"
+        "                              \"thicknessVerdict\": ..., \"ribVerdict\": ..., \"weldVerdict\": ...}}\n"
+        "              step は止まった段階です。status が \"ok\" になるのは、Ｄ.溶接まで計算し\n"
+        "              4つの判定がすべてＯＫのときだけです。\n"
+        "              --json がなければ、入力・結果・判定を1行ずつ（見出し、値、単位）出力し、\n"
+        "              最後に結論を出力します。\n"
+        "  -h, --help  この説明を出力します。\n"
+        "  --          これより後ろは、- で始まっていてもファイル名とみなします。\n"
+        "\n"
+        "終了コード:\n"
+        "  0  ok             Ｄ.溶接まで計算し、すべての判定がＯＫ\n"
+        "  1  ng             ＮＧの判定で止まった、またはＤ.溶接の計算でＮＧの判定がある\n"
+        "  2                 引数の誤り、または設計ファイルを読めない（理由を標準エラーに出力）\n"
+        "  3  missing-input  必要な入力が空の段階で止まった\n");
+}
+
+CheckCommandResult runCheckCommand(const QStringList& arguments)
+{
+    const ParsedCheckArguments parsed = parseCheckArguments(arguments);
+    const CheckOptions& options = parsed.options;
+    if (options.help)
+        return {checkExitOk, checkCommandHelp().toUtf8(), {}};
+    if (!parsed.error.isEmpty())
+        return failure(parsed.error
+                       + QStringLiteral("\n使い方: flangecheck-cli [--json] 設計ファイル.sou"
+                                        "（詳しくは --help）"));
+
+    DesignInputs inputs;
+    if (const DesignFileResult read = readDesignFile(options.designPath, inputs); !read.ok)
+        return failure(read.error);
+    const WalkResult walk = walkDesign(inputs);
+    return {exitStatusOf(walk.status), options.json ? jsonReport(walk) : plainReport(walk), {}};
+}
+
+} // namespace flange
