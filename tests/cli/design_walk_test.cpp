@@ -1,0 +1,129 @@
+// The walk through the steps must stop exactly where the main window would keep the engineer:
+// at an empty input a step needs, or at a "next >>" an NG judgement leaves disabled.
+
+#include "cli/design_walk.h"
+
+#include "calc/record_operations.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+namespace {
+
+using flange::DesignInputs;
+using flange::DesignRecord;
+using flange::WalkStatus;
+using flange::WalkStep;
+
+const DesignInputs workedExample{"Ｍ27", "5.73", "8",   "30",  "1.4", "21.63", "40",  "0.9", "15",
+                                 "0.6",  "15",   "5",   "600", "1.6", "2.2",   "0.9", "0.12"};
+
+// File positions of the inputs the cases change.
+enum Input : std::size_t {
+    boltCount = 2, pipeDiameter = 5, ribThickness = 7, ribHeight = 8, weldLength = 10,
+    bendingMoment = 12, flangeThickness = 14, alpha0 = 16,
+};
+
+struct WalkCase {
+    const char* name;
+    std::map<Input, std::string> changes; // to the worked example
+    WalkStep step;
+    WalkStatus status;
+    const char* boltRatio; // as left by the last calculation that ran
+};
+
+void PrintTo(const WalkCase& c, std::ostream* os) { *os << c.name; }
+
+class DesignWalk : public ::testing::TestWithParam<WalkCase> {};
+
+TEST_P(DesignWalk, StopsWhereTheEngineerWouldBeHeld)
+{
+    const auto& c = GetParam();
+    DesignInputs inputs = workedExample;
+    for (const auto& [input, text] : c.changes)
+        inputs[input] = text;
+    const auto walk = flange::walkDesign(inputs);
+    EXPECT_EQ(walk.step, c.step);
+    EXPECT_EQ(walk.status, c.status);
+    EXPECT_EQ(walk.record.boltRatio, c.boltRatio);
+    EXPECT_EQ(flange::inputsOf(walk.record), inputs) << "the walk never changes an input";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Designs, DesignWalk,
+    ::testing::Values(
+        WalkCase{"WorkedExampleReachesTheWelds", {}, WalkStep::Welds, WalkStatus::Ok, "0.831"},
+        WalkCase{"EmptyBoltInput", {{boltCount, ""}}, WalkStep::Bolts, WalkStatus::MissingInput, ""},
+        WalkCase{"BlankBoltInputPassesTheCheckButNotTheJudgement",
+                 {{boltCount, " "}}, WalkStep::Bolts, WalkStatus::Ng, ""},
+        WalkCase{"BoltNg", {{bendingMoment, "800"}}, WalkStep::Bolts, WalkStatus::Ng, "1.110"},
+        WalkCase{"EmptyPipeDiameter", {{pipeDiameter, ""}}, WalkStep::PlateShape, WalkStatus::MissingInput,
+                 "0.833"},
+        // A plate narrower than the pipe still lets the engineer past the shape half.
+        WalkCase{"ImpossiblePlateShapeGoesOnToTheThickness",
+                 {{pipeDiameter, "50"}}, WalkStep::PlateThickness, WalkStatus::Ng, "0.833"},
+        WalkCase{"EmptyAlpha0", {{alpha0, ""}}, WalkStep::PlateThickness, WalkStatus::MissingInput, "0.833"},
+        WalkCase{"ThicknessNg", {{flangeThickness, "1.5"}}, WalkStep::PlateThickness, WalkStatus::Ng, "0.833"},
+        WalkCase{"ThicknessEqualToRequiredIsNg",
+                 {{flangeThickness, "1.55"}}, WalkStep::PlateThickness, WalkStatus::Ng, "0.833"},
+        WalkCase{"EmptyRibHeight", {{ribHeight, ""}}, WalkStep::Ribs, WalkStatus::MissingInput, "0.833"},
+        WalkCase{"RibNg", {{ribThickness, "0.6"}}, WalkStep::Ribs, WalkStatus::Ng, "0.833"},
+        WalkCase{"EmptyWeldLength", {{weldLength, ""}}, WalkStep::Welds, WalkStatus::MissingInput, "0.833"},
+        WalkCase{"WeldNg", {{weldLength, "10"}}, WalkStep::Welds, WalkStatus::Ng, "0.831"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(DesignWalk, WorkedExampleShowsEveryValueOfTheSheet)
+{
+    const auto walk = flange::walkDesign(workedExample);
+    const DesignRecord& r = walk.record;
+    const std::map<std::string, std::string> shown{
+        {"boltTension", r.boltTension},       {"boltShear", r.boltShear},
+        {"boltStress", r.boltStress},         {"boltRatio", r.boltRatio},
+        {"freeEdgeLength", r.freeEdgeLength}, {"fixedEdgeLength", r.fixedEdgeLength},
+        {"unitCompressiveStress", r.unitCompressiveStress}, {"edgeRatio", r.edgeRatio},
+        {"freeEdgeMoment", r.freeEdgeMoment}, {"requiredThickness", r.requiredThickness},
+        {"ribShearForce", r.ribShearForce},   {"ribShearStress", r.ribShearStress},
+        {"ribRatio", r.ribRatio},             {"weldThroat", r.weldThroat},
+        {"weldShearStress", r.weldShearStress}, {"weldRatio", r.weldRatio}};
+    const std::map<std::string, std::string> sheet{
+        {"boltTension", "10.00"},     {"boltShear", "0.625"},        {"boltStress", "1.745"},
+        {"boltRatio", "0.831"},       {"freeEdgeLength", "11.5"},    {"fixedEdgeLength", "9.2"},
+        {"unitCompressiveStress", "0.0945"}, {"edgeRatio", "1.25"},  {"freeEdgeMoment", "0.960"},
+        {"requiredThickness", "1.55"}, {"ribShearForce", "16.00"},   {"ribShearStress", "1.185"},
+        {"ribRatio", "0.878"},        {"weldThroat", "0.42"},        {"weldShearStress", "1.270"},
+        {"weldRatio", "0.941"}};
+    EXPECT_EQ(shown, sheet);
+    for (const auto verdict : flange::verdictFields)
+        EXPECT_TRUE((r.*verdict).shown);
+    EXPECT_EQ(r.thicknessVerdict.text, flange::thicknessOkText);
+}
+
+TEST(DesignWalk, StopsWithLaterJudgementsAsOpenLeftThem)
+{
+    const auto inputs = [] {
+        DesignInputs changed = workedExample;
+        changed[bendingMoment] = "800";
+        return changed;
+    }();
+    const auto walk = flange::walkDesign(inputs);
+    const DesignRecord opened;
+    EXPECT_TRUE(walk.record.boltVerdict.shown);
+    EXPECT_EQ(walk.record.thicknessVerdict, opened.thicknessVerdict);
+    EXPECT_EQ(walk.record.ribVerdict, opened.ribVerdict);
+    EXPECT_EQ(walk.record.weldVerdict, opened.weldVerdict);
+    EXPECT_TRUE(walk.record.edgeRatio.empty());
+}
+
+TEST(DesignWalk, ThicknessStepLeavesTheRibJudgementHidden)
+{
+    DesignInputs inputs = workedExample;
+    inputs[flangeThickness] = "1.5";
+    const auto walk = flange::walkDesign(inputs);
+    EXPECT_EQ(walk.record.ribRatio, "0.878");
+    EXPECT_FALSE(walk.record.ribVerdict.shown);
+    EXPECT_TRUE(walk.record.weldRatio.empty());
+}
+
+} // namespace
