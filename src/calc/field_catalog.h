@@ -15,8 +15,10 @@ struct FieldInfo {
     TextField field;
     std::string_view name;    // record field name, e.g. "boltArea"
     std::string_view control; // main-window control, e.g. "Text2"
-    std::string_view caption; // caption beside the field (inputs) or legend (results)
+    std::string_view caption; // what an engineer calls the value, e.g. in the checker's output
     std::string_view unit;    // e.g. "cm2"; empty for ratios and counts without unit
+    std::string_view legend = {}; // the label text beside the control in the main window, exactly
+                                  // as it stands there; empty where the control has none
 };
 
 struct VerdictInfo {

@@ -51,6 +51,10 @@ long decodeUtf8(std::string_view text, std::size_t& pos)
             return -1;
         cp = (cp << 6) | (c & 0x3F);
     }
+    // Overlong forms, surrogates and values past U+10FFFF are not characters.
+    constexpr long shortest[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (cp < shortest[length] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+        return -1;
     pos += length;
     return cp;
 }

@@ -38,7 +38,8 @@ struct RoundedNumber {
 
 // Rounds a value to the pattern's decimals, halves away from zero, deciding halves on the decimal
 // form of the value with 15 significant digits (so 1.005 with two decimals gives 1.01). A value
-// that rounds to zero is written without a sign. Nothing for a non-finite value.
+// that rounds to zero is written without a sign. Nothing for a non-finite value, and nothing for a
+// value so close to the largest double that its rounded text would overflow.
 std::optional<RoundedNumber> roundToPattern(double value, NumberPattern pattern);
 
 } // namespace flange

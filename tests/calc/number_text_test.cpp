@@ -72,7 +72,11 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"Overflow", "1e400", std::nullopt},
         ParseCase{"TwoSigns", "--1", std::nullopt},
         ParseCase{"OtherFullWidthLetter", "１Ａ", std::nullopt},
-        ParseCase{"BrokenUtf8", std::string("1\xE0\x80", 3), std::nullopt}),
+        ParseCase{"BrokenUtf8", std::string("1\xE0\x80", 3), std::nullopt},
+        // Overlong encodings of digits are not the digits.
+        ParseCase{"OverlongTwoBytes", std::string("\xC0\xB0", 2), std::nullopt},
+        ParseCase{"OverlongThreeBytes", std::string("\xE0\x80\xB5", 3), std::nullopt},
+        ParseCase{"Surrogate", std::string("1\xED\xA0\x80", 4), std::nullopt}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct RoundCase {

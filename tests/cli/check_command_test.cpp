@@ -121,8 +121,8 @@ TEST(CheckCommand, PlainOutputListsCaptionValueAndUnit)
 {
     const QString out = QString::fromUtf8(runCheckCommand({example("missing-rib-height.sou")}).out);
     for (const char* line : {"  使用ボルト: Ｍ27\n", "  (t・cm)曲げモーメント: 600 t・cm\n",
-                             "  (cm)リブプレート（RPL）高さ: \n", "  (t/cm2)引張り応力: 1.75 t/cm2\n",
-                             "  σt/(ft0×1.5): 0.833\n", "  Ａ.ボルトの算定: < 1.0・・・・・・・・ＯＫ\n",
+                             "  (cm)リブプレート（RPL）高さ: \n", "  引張応力度: 1.75 t/cm2\n",
+                             "  ボルト応力度比 σt/(ft0×1.5): 0.833\n", "  Ａ.ボルトの算定: < 1.0・・・・・・・・ＯＫ\n",
                              "  Ｃ.リブプレート: （表示なし）\n", "数値が入力されていません。"})
         EXPECT_TRUE(out.contains(QString::fromUtf8(line))) << line << "\n" << out.toStdString();
 }
