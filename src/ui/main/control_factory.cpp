@@ -1,0 +1,68 @@
+#include "ui/main/control_factory.h"
+
+#include "ui/main/twips.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPalette>
+#include <QPushButton>
+
+namespace flange {
+
+namespace {
+
+void setColour(QWidget* widget, QPalette::ColorRole role, std::optional<QRgb> colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour ? QColor(*colour) : QApplication::palette(widget).color(role));
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+QString utf8(const char* text) { return QString::fromUtf8(text); }
+
+QPushButton* makeButton(const layout::ButtonPlace& place, QWidget* parent)
+{
+    auto* button = new QPushButton(utf8(place.caption), parent);
+    button->setObjectName(utf8(place.name));
+    button->setGeometry(twipsRect(place.left, place.top, place.width, place.height));
+    button->setAutoDefault(false);
+    return button;
+}
+
+QLabel* makeLabel(const char* name, const QString& text, int leftTwips, int topTwips,
+                  QWidget* parent)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(utf8(name));
+    label->move(twipsPoint(leftTwips, topTwips));
+    setLabelText(label, text);
+    return label;
+}
+
+void setLabelText(QLabel* label, const QString& text)
+{
+    if (label->text() == text && label->size() == label->sizeHint())
+        return;
+    label->setText(text);
+    label->adjustSize();
+}
+
+void setPaneBackground(QWidget* pane)
+{
+    pane->setAutoFillBackground(true);
+    setColour(pane, QPalette::Window, layout::paneColour);
+}
+
+void setFieldBackground(QWidget* field, std::optional<QRgb> colour)
+{
+    setColour(field, QPalette::Base, colour);
+}
+
+void setButtonFace(QPushButton* button, std::optional<QRgb> colour)
+{
+    setColour(button, QPalette::Button, colour);
+}
+
+} // namespace flange

@@ -1,0 +1,35 @@
+#pragma once
+
+// Small helpers that build the main window's controls from the layout table, so that both panes
+// name, place and colour their controls the same way.
+
+#include "ui/main/main_window_layout.h"
+
+#include <QRgb>
+#include <QString>
+
+#include <optional>
+
+class QLabel;
+class QPushButton;
+class QWidget;
+
+namespace flange {
+
+QString utf8(const char* text);
+
+// A button with its name and caption, at its place.
+QPushButton* makeButton(const layout::ButtonPlace& place, QWidget* parent);
+// A label with its name and text whose size follows its text, its top-left corner in twips.
+QLabel* makeLabel(const char* name, const QString& text, int leftTwips, int topTwips,
+                  QWidget* parent);
+// Resizes a label to its text, as labels that grow with their text do after each change.
+void setLabelText(QLabel* label, const QString& text);
+
+// Gives a widget its own background: a pane's grey, or a field's or button's colour, where no
+// colour (std::nullopt) means the system's colour for fields or buttons.
+void setPaneBackground(QWidget* pane);
+void setFieldBackground(QWidget* field, std::optional<QRgb> colour);
+void setButtonFace(QPushButton* button, std::optional<QRgb> colour);
+
+} // namespace flange

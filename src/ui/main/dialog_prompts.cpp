@@ -1,0 +1,40 @@
+#include "ui/main/dialog_prompts.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace flange {
+
+void DialogPrompts::beep() { QApplication::beep(); }
+
+void DialogPrompts::warn(const QString& title, const QString& text)
+{
+    QMessageBox::warning(owner_, title, text, QMessageBox::Ok);
+}
+
+QString DialogPrompts::askOpenPath(const QString& rememberedName)
+{
+    return askPath(rememberedName, false);
+}
+
+QString DialogPrompts::askSavePath(const QString& rememberedName)
+{
+    return askPath(rememberedName, true);
+}
+
+QString DialogPrompts::askPath(const QString& rememberedName, bool save)
+{
+    QFileDialog dialog(owner_);
+    dialog.setNameFilter(QStringLiteral("鋼管仕口ファイル(*.sou)"));
+    // Any name is accepted: the open command reports a file it cannot read itself.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    if (!rememberedName.isEmpty())
+        dialog.selectFile(rememberedName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace flange

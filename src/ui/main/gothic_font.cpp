@@ -1,0 +1,16 @@
+#include "ui/main/gothic_font.h"
+
+#include <QStringList>
+
+namespace flange {
+
+QFont gothicFont(qreal points, bool bold)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic")});
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+} // namespace flange

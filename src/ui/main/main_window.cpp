@@ -1,0 +1,187 @@
+#include "ui/main/main_window.h"
+
+#include "ui/main/figure_area.h"
+#include "ui/main/gothic_font.h"
+#include "ui/main/main_window_layout.h"
+#include "ui/main/results_pane.h"
+#include "ui/main/twips.h"
+#include "ui/main/user_prompts.h"
+
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace flange {
+
+MainWindow::MainWindow(UserPrompts& prompts, QWidget* parent)
+    : QMainWindow(parent), prompts_(prompts), files_(prompts)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("ペルグリン"));
+    setFont(gothicFont());
+    createMenus();
+
+    auto* client = new QWidget(this);
+    setCentralWidget(client);
+    client->installEventFilter(this);
+    inputPane_ = new InputPane(client);
+    figureArea_ = new FigureArea(client);
+    resultsPane_ = new ResultsPane(figureArea_);
+    figureArea_->addPane(resultsPane_, inputPane_->paneButton(PaneButton::Top));
+
+    connectControls();
+    orderTabs();
+    // The window manager's frame is not known before the window is shown, so the start-up size
+    // is that of the window below its frame.
+    resize(twipsSize(layout::windowWidth, layout::windowHeight));
+    showState();
+    showResultsPane();
+}
+
+void MainWindow::createMenus()
+{
+    QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
+    file->setObjectName(QStringLiteral("MNUFILE"));
+    QAction* open = file->addAction(QStringLiteral("開く(&O)"), this, &MainWindow::openDesign);
+    open->setObjectName(QStringLiteral("mnuopen"));
+    file->addSeparator();
+    QAction* saveAs =
+        file->addAction(QStringLiteral("名前を付けて保存(&A)"), this, &MainWindow::saveDesignAs);
+    saveAs->setObjectName(QStringLiteral("mnurewrit"));
+    file->addSeparator();
+    printAction_ = file->addAction(QStringLiteral("プリント(&P)"), this, &MainWindow::printRequested);
+    printAction_->setObjectName(QStringLiteral("mnuprint"));
+    file->addSeparator();
+    QAction* exit = file->addAction(QStringLiteral("終了(&X)"), this, &QWidget::close);
+    exit->setObjectName(QStringLiteral("mnuexit"));
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
+    help->setObjectName(QStringLiteral("mnuhelpe"));
+    QAction* about = help->addAction(QStringLiteral("バージョン情報"), this, &MainWindow::aboutRequested);
+    about->setObjectName(QStringLiteral("mnuver"));
+}
+
+void MainWindow::connectControls()
+{
+    connect(inputPane_, &InputPane::inputChanged, this, &MainWindow::editInput);
+    connect(inputPane_, &InputPane::boltSizeChosen, this, &MainWindow::chooseBoltSize);
+    for (Step step : allSteps)
+        connect(inputPane_->calculateButton(step), &QPushButton::clicked, this, &MainWindow::calculate);
+    connect(inputPane_->clearButton(), &QPushButton::clicked, this, &MainWindow::resetPage);
+    connect(inputPane_->paneButton(PaneButton::Top), &QPushButton::clicked, this,
+            &MainWindow::showResultsPane);
+    connect(inputPane_->paneButton(PaneButton::ReferenceFigure1), &QPushButton::clicked, this,
+            &MainWindow::showReferenceFigure1);
+    connect(inputPane_->paneButton(PaneButton::ReferenceFigure2), &QPushButton::clicked, this,
+            &MainWindow::showReferenceFigure2);
+    connect(inputPane_->paneButton(PaneButton::Alpha0), &QPushButton::clicked, this,
+            &MainWindow::showAlpha0Pane);
+    connect(resultsPane_, &ResultsPane::nextClicked, this, &MainWindow::enterNextStep);
+    connect(resultsPane_, &ResultsPane::backClicked, this, &MainWindow::leaveStep);
+}
+
+void MainWindow::orderTabs()
+{
+    const std::vector<QWidget*> chain = inputPane_->tabChain();
+    for (std::size_t i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
+}
+
+void MainWindow::layOutPanes()
+{
+    const QSize client = centralWidget()->size();
+    const int paneWidth = twipsToPixels(layout::inputPaneWidth);
+    inputPane_->setGeometry(0, 0, paneWidth, client.height());
+    figureArea_->setGeometry(paneWidth, 0, std::max(0, client.width() - paneWidth),
+                             client.height());
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == centralWidget() && event->type() == QEvent::Resize)
+        layOutPanes();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    emit closing();
+    QMainWindow::closeEvent(event);
+}
+
+void MainWindow::setOuterWidthTwips(int twips)
+{
+    const int frameWidth = frameGeometry().width() - geometry().width();
+    resize(std::max(0, twipsToPixels(twips) - frameWidth), height());
+}
+
+void MainWindow::showResultsPane() { figureArea_->showPane(resultsPane_); }
+
+void MainWindow::showReferenceFigure1() { showPaneOf(PaneButton::ReferenceFigure1); }
+void MainWindow::showReferenceFigure2() { showPaneOf(PaneButton::ReferenceFigure2); }
+void MainWindow::showAlpha0Pane() { showPaneOf(PaneButton::Alpha0); }
+
+void MainWindow::showPaneOf(PaneButton button)
+{
+    if (QWidget* pane = figureArea_->paneOf(inputPane_->paneButton(button)))
+        figureArea_->showPane(pane);
+}
+
+void MainWindow::editInput(TextField field, const QString& text)
+{
+    flow_.setInput(field, text.toStdString());
+    showState();
+}
+
+void MainWindow::chooseBoltSize(int index)
+{
+    flow_.chooseBoltSize(index);
+    showState();
+}
+
+void MainWindow::calculate()
+{
+    if (flow_.calculate() == CalculationOutcome::Status::MissingInput) {
+        prompts_.beep();
+        prompts_.warn(QStringLiteral("入力データ確認"), QStringLiteral("数値が入力されていません。"));
+        return;
+    }
+    showState();
+    showResultsPane();
+}
+
+void MainWindow::enterNextStep()
+{
+    flow_.enterNextStep();
+    showState();
+}
+
+void MainWindow::leaveStep()
+{
+    flow_.leaveStep();
+    showState();
+}
+
+void MainWindow::resetPage()
+{
+    flow_.pageReset();
+    showState();
+}
+
+void MainWindow::openDesign()
+{
+    files_.open(flow_);
+    showState();
+}
+
+void MainWindow::saveDesignAs() { files_.saveAs(flow_.record()); }
+
+void MainWindow::showState()
+{
+    inputPane_->showState(flow_);
+    resultsPane_->showState(flow_);
+    printAction_->setEnabled(flow_.isPrintAvailable());
+    emit stateShown();
+}
+
+} // namespace flange

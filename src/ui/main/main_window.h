@@ -1,0 +1,93 @@
+#pragma once
+
+// The main window (Form1): the input pane on the left, the figure area on the right, and the File
+// and Help menus.
+//
+// The window owns the step flow, and with it the design record, for the whole run. It passes every
+// edit and every button to the step flow or the file commands and then shows the new state; it
+// never computes anything itself. Its message boxes and file dialogs go through the UserPrompts it
+// is given.
+//
+// How a calculation travels: an edit of a field reaches StepFlow::setInput, which empties that
+// step's headline result; "計　　算" runs the current step's calculate action on the record; the
+// window shows the outcome and brings the results pane back into view; after a step D calculation
+// the weld ratio has a text, which makes Print available (printRequested).
+
+#include "ui/main/file_commands.h"
+#include "ui/main/input_pane.h"
+#include "ui/main/step_flow.h"
+
+#include <QMainWindow>
+
+class QAction;
+
+namespace flange {
+
+class FigureArea;
+class ResultsPane;
+class UserPrompts;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(UserPrompts& prompts, QWidget* parent = nullptr);
+
+    const StepFlow& stepFlow() const { return flow_; }
+    const FileCommands& fileCommands() const { return files_; }
+
+    InputPane* inputPane() const { return inputPane_; }
+    FigureArea* figureArea() const { return figureArea_; }
+    ResultsPane* resultsPane() const { return resultsPane_; }
+
+    // Sets the window's outer width, its frame included, keeping its height.
+    void setOuterWidthTwips(int twips);
+
+public slots:
+    void showResultsPane();
+    // The reference panes' buttons: each shows the pane added to the figure area for it, and does
+    // nothing while there is none.
+    void showReferenceFigure1();
+    void showReferenceFigure2();
+    void showAlpha0Pane();
+
+signals:
+    // "プリント(&P)", enabled while a step D result is shown.
+    void printRequested();
+    // "バージョン情報".
+    void aboutRequested();
+    // The window is closing (by "終了(&X)" or its title bar); every other window is to close too.
+    void closing();
+    // The window has shown the step flow's state anew, after any change of the record or the step.
+    void stateShown();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createMenus();
+    void connectControls();
+    void orderTabs();
+    void layOutPanes();
+    void showPaneOf(PaneButton button);
+
+    void editInput(TextField field, const QString& text);
+    void chooseBoltSize(int index);
+    void calculate();
+    void enterNextStep();
+    void leaveStep();
+    void resetPage();
+    void openDesign();
+    void saveDesignAs();
+    void showState();
+
+    UserPrompts& prompts_;
+    StepFlow flow_;
+    FileCommands files_;
+    InputPane* inputPane_ = nullptr;
+    FigureArea* figureArea_ = nullptr;
+    ResultsPane* resultsPane_ = nullptr;
+    QAction* printAction_ = nullptr;
+};
+
+} // namespace flange

@@ -1,0 +1,173 @@
+#include "ui/main/results_pane.h"
+
+#include "calc/field_catalog.h"
+#include "ui/main/control_factory.h"
+#include "ui/main/formula_picture.h"
+#include "ui/main/gothic_font.h"
+#include "ui/main/step_flow.h"
+#include "ui/main/twips.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace flange {
+
+namespace {
+
+QLineEdit* makeResultField(const QString& name, QWidget* parent)
+{
+    auto* field = new QLineEdit(parent);
+    field->setObjectName(name);
+    field->setReadOnly(true);
+    field->setFocusPolicy(Qt::ClickFocus);
+    field->setFont(gothicFont(layout::fieldFontPoints));
+    return field;
+}
+
+QString controlName(TextField field)
+{
+    const std::string_view control = fieldInfo(field).control;
+    return QString::fromUtf8(control.data(), static_cast<qsizetype>(control.size()));
+}
+
+QPushButton* makeStepButton(const layout::Placed& place, const char* caption, QWidget* parent)
+{
+    return makeButton({place.name, caption, place.left, place.top, layout::stepButtonWidth,
+                       layout::stepButtonHeight},
+                      parent);
+}
+
+} // namespace
+
+ResultsPane::ResultsPane(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Picture4"));
+    setPaneBackground(this);
+    for (const layout::ResultBlock& place : layout::resultBlocks)
+        addBlock(place);
+    addHiddenResults();
+}
+
+void ResultsPane::addBlock(const layout::ResultBlock& place)
+{
+    const StepFields& fields = stepFields(place.step);
+    Block block{place.step, {}, nullptr, nullptr};
+    if (place.heading.name) {
+        QLabel* heading = makeLabel(place.heading.name, utf8(place.headingText), place.heading.left,
+                                    place.heading.top, this);
+        heading->setFont(gothicFont(layout::headingFontPoints, true));
+        heading->adjustSize();
+        auto* line = new QFrame(this);
+        line->setObjectName(utf8(place.line.name));
+        line->setFrameShape(QFrame::HLine);
+        line->setFrameShadow(QFrame::Plain);
+        line->setGeometry(QRect(twipsPoint(place.line.left, place.line.top),
+                                twipsPoint(place.lineEnd, place.line.top)));
+        block.members.insert(block.members.end(), {heading, line});
+    }
+    if (place.step == Step::BShape) {
+        block.members.push_back(makeLabel(layout::panelCaption.name,
+                                          utf8(layout::panelCaptionText), layout::panelCaption.left,
+                                          layout::panelCaption.top, this));
+    }
+    auto* picture = new FormulaPicture(place.picture.name, this);
+    picture->placeAt(place.picture.left, place.picture.top);
+    QLineEdit* headline = makeResultField(utf8(place.headline.name), this);
+    headline->setGeometry(twipsRect(place.headline.left, place.headline.top,
+                                    layout::resultFieldWidth, layout::resultFieldHeight));
+    resultFields_.emplace_back(fields.headline, headline);
+    block.members.insert(block.members.end(), {picture, headline});
+    if (place.verdict.name)
+        addVerdict(place.verdict, fields.verdict);
+    if (place.back.name) {
+        block.back = makeStepButton(place.back, layout::backCaption, this);
+        connect(block.back, &QPushButton::clicked, this, &ResultsPane::backClicked);
+    }
+    if (place.next.name) {
+        block.next = makeStepButton(place.next, layout::nextCaption, this);
+        connect(block.next, &QPushButton::clicked, this, &ResultsPane::nextClicked);
+    }
+    blocks_.push_back(block);
+}
+
+QLabel* ResultsPane::addVerdict(const layout::Placed& place, VerdictField verdict)
+{
+    QLabel* label = makeLabel(place.name, QString(), place.left, place.top, this);
+    verdictLabels_.emplace_back(verdict, label);
+    if (verdict == &DesignRecord::thicknessVerdict) {
+        thicknessSubscript_ =
+            makeLabel(layout::thicknessSubscript.name, QString(), layout::thicknessSubscript.left,
+                      layout::thicknessSubscript.top, this);
+        thicknessSubscript_->setFont(gothicFont(layout::thicknessSubscriptPoints));
+        setLabelText(thicknessSubscript_, utf8(layout::thicknessSubscriptText));
+        thicknessAssumed_ = makeLabel(layout::thicknessAssumed.name,
+                                      utf8(layout::thicknessAssumedText),
+                                      layout::thicknessAssumed.left, layout::thicknessAssumed.top,
+                                      this);
+    }
+    return label;
+}
+
+void ResultsPane::addHiddenResults()
+{
+    for (TextField field : resultFields) {
+        const bool placed = std::ranges::find(resultFields_, field,
+                                              &std::pair<TextField, QLineEdit*>::first) !=
+                            resultFields_.end();
+        if (placed)
+            continue;
+        QLineEdit* hidden = makeResultField(controlName(field), this);
+        hidden->hide();
+        resultFields_.emplace_back(field, hidden);
+    }
+}
+
+QPushButton* ResultsPane::nextButton(Step step) const
+{
+    return blocks_[static_cast<std::size_t>(stepIndex(step))].next;
+}
+
+QPushButton* ResultsPane::backButton(Step step) const
+{
+    return blocks_[static_cast<std::size_t>(stepIndex(step))].back;
+}
+
+void ResultsPane::showState(const StepFlow& flow)
+{
+    const Step current = flow.currentStep();
+    for (const Block& block : blocks_) {
+        for (QWidget* member : block.members)
+            member->setVisible(block.step <= current);
+        if (block.next) {
+            block.next->setVisible(block.step == current);
+            block.next->setEnabled(flow.isNextEnabled(block.step));
+        }
+        if (block.back)
+            block.back->setVisible(block.step == current);
+    }
+    for (const auto& [field, edit] : resultFields_) {
+        const QString text = QString::fromStdString(flow.record().*field);
+        if (edit->text() != text)
+            edit->setText(text);
+    }
+    showVerdicts(flow);
+}
+
+void ResultsPane::showVerdicts(const StepFlow& flow)
+{
+    for (const auto& [verdict, label] : verdictLabels_) {
+        const Judgement& judgement = flow.record().*verdict;
+        setLabelText(label, QString::fromStdString(judgement.text));
+        label->setVisible(judgement.shown);
+        if (verdict == &DesignRecord::thicknessVerdict) {
+            thicknessSubscript_->setVisible(judgement.shown);
+            thicknessAssumed_->setVisible(judgement.shown);
+        }
+    }
+}
+
+} // namespace flange

@@ -1,0 +1,38 @@
+#pragma once
+
+// The five step pages of the design check, in their fixed order, and what belongs to each step:
+// its input fields, its headline result, its judgement and its calculate action.
+
+#include "calc/calculate_actions.h"
+#include "calc/design_record.h"
+
+#include <array>
+#include <optional>
+#include <span>
+
+namespace flange {
+
+enum class Step { A, BShape, BThickness, C, D };
+
+inline constexpr std::array<Step, 5> allSteps{Step::A, Step::BShape, Step::BThickness, Step::C,
+                                              Step::D};
+
+struct StepFields {
+    Step step;
+    std::span<const TextField> inputs; // in the order of the input rows
+    TextField headline;                // the result shown on the results pane
+    VerdictField verdict;              // nullptr for step B shape, which has no judgement
+    CalculationOutcome (*calculate)(const DesignRecord&);
+};
+
+const StepFields& stepFields(Step step);
+
+// The step whose page edits this input field (boltSize included).
+Step stepOf(TextField input);
+
+std::optional<Step> nextStep(Step step);
+std::optional<Step> previousStep(Step step);
+
+inline constexpr int stepIndex(Step step) { return static_cast<int>(step); }
+
+} // namespace flange

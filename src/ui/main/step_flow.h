@@ -1,0 +1,57 @@
+#pragma once
+
+// The state machine of the main window's five step pages, over the design record it owns.
+//
+// It holds the current step, the enabled state of the four "next >>" buttons and the record, and
+// carries out every rule that changes them: an edit of an input empties its step's headline
+// result, hides its judgement and disables its "next >>"; entering and leaving a step; the page
+// reset; and the calculation of the current step through its calculate action. Everything else the
+// window shows (which rows and blocks are visible, which fields are locked, whether Print is
+// available) follows from this state. No window code: the main window reads the state and shows it.
+
+#include "calc/calculate_actions.h"
+#include "calc/design_record.h"
+#include "ui/main/step.h"
+
+#include <array>
+#include <string>
+
+namespace flange {
+
+class StepFlow {
+public:
+    const DesignRecord& record() const { return record_; }
+    Step currentStep() const { return current_; }
+
+    // Whether the "next >>" of a step is enabled; always false for step D, which has none.
+    bool isNextEnabled(Step step) const;
+    // Print is available exactly while the weld ratio shows a text.
+    bool isPrintAvailable() const { return !record_.weldRatio.empty(); }
+
+    // Sets the text of an input field (boltSize: the typed text of the bolt size box). A changed
+    // text invalidates the field's step; an unchanged one changes nothing.
+    void setInput(TextField field, const std::string& text);
+    // A bolt size chosen from the list (index into the bolt size table): takes the item's text as
+    // the bolt size without counting it as typed, and writes its area into boltArea.
+    void chooseBoltSize(int index);
+
+    // Moves to the following step when the current step's "next >>" is enabled; false otherwise.
+    bool enterNextStep();
+    // Moves back to the previous step; false at step A.
+    bool leaveStep();
+    // Returns to step A with every field empty and every later row and block hidden.
+    void pageReset();
+    // Runs the calculate action of the current step. With MissingInput nothing has changed.
+    CalculationOutcome::Status calculate();
+
+private:
+    void invalidate(Step step);
+    void hideVerdict(Step step);
+    void setNextEnabled(Step step, bool enabled);
+
+    DesignRecord record_;
+    Step current_ = Step::A;
+    std::array<bool, 4> nextEnabled_{}; // steps A to C
+};
+
+} // namespace flange

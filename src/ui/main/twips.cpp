@@ -1,0 +1,25 @@
+#include "ui/main/twips.h"
+
+namespace flange {
+
+int twipsToPixels(int twips)
+{
+    // Round half away from zero, so that negative positions mirror positive ones.
+    const int half = twipsPerPixel / 2;
+    return twips >= 0 ? (twips + half) / twipsPerPixel : -((-twips + half) / twipsPerPixel);
+}
+
+int pixelsToTwips(int pixels) { return pixels * twipsPerPixel; }
+
+QPoint twipsPoint(int left, int top) { return {twipsToPixels(left), twipsToPixels(top)}; }
+
+QSize twipsSize(int width, int height) { return {twipsToPixels(width), twipsToPixels(height)}; }
+
+QRect twipsRect(int left, int top, int width, int height)
+{
+    const QPoint topLeft = twipsPoint(left, top);
+    const QPoint bottomRight = twipsPoint(left + width, top + height);
+    return {topLeft, QSize(bottomRight.x() - topLeft.x(), bottomRight.y() - topLeft.y())};
+}
+
+} // namespace flange
