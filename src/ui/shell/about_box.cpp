@@ -1,0 +1,63 @@
+#include "ui/shell/about_box.h"
+
+#include "ui/main/gothic_font.h"
+#include "ui/main/twips.h"
+#include "ui/shell/application_icon.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QSvgWidget>
+
+namespace flange {
+
+namespace {
+
+QLabel* makeLabel(const char* name, const QString& text, QRect place, qreal points,
+                  QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromUtf8(name));
+    label->setFont(gothicFont(points));
+    label->setGeometry(place);
+    return label;
+}
+
+} // namespace
+
+AboutBox::AboutBox(QWidget* mainWindow)
+    : QDialog(mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+{
+    setObjectName(QStringLiteral("Form3"));
+    setWindowTitle(QStringLiteral("ペルグリンのバージョン情報"));
+    setFont(gothicFont());
+    setFixedSize(twipsSize(4230, 2055));
+    setWindowModality(Qt::WindowModal);
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    if (hasApplicationIcon()) {
+        auto* icon = new QSvgWidget(applicationIconResource(), this);
+        icon->setObjectName(QStringLiteral("Image1"));
+        icon->setGeometry(twipsRect(180, 150, 480, 480));
+    }
+    makeLabel("Label1", QStringLiteral("ペルグリン"), twipsRect(780, 210, 2895, 495), 14.25, this);
+    makeLabel("Label2", QStringLiteral("Ver.1.0"), twipsRect(1800, 690, 630, 180), 9, this);
+    makeLabel("Label3", QStringLiteral("鋼管仕口の設計計算プログラム"),
+              twipsRect(600, 1020, 3165, 195), 9.75, this);
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("Command1"));
+    ok->setFont(gothicFont(11.25));
+    ok->setGeometry(twipsRect(2610, 1410, 1155, 375));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void AboutBox::showEvent(QShowEvent* event)
+{
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+    QDialog::showEvent(event);
+}
+
+} // namespace flange

@@ -1,0 +1,40 @@
+#pragma once
+
+// The application around the main window: the program's font and icon, the main window itself,
+// the about box, and the end of the run.
+//
+// Closing the main window, by "終了(&X)" or its title bar, first closes every other window that is
+// open (the about box, the print dialog, the allowable-stress window); with no window left the
+// application ends. Nothing is asked and nothing is saved.
+
+#include "ui/main/main_window.h"
+#include "ui/shell/about_box.h"
+
+#include <QObject>
+#include <QPointer>
+
+namespace flange {
+
+class UserPrompts;
+
+class ApplicationShell : public QObject {
+public:
+    // Sets the application's font and icon, then creates the main window in its start-up state.
+    explicit ApplicationShell(UserPrompts& prompts);
+
+    MainWindow& mainWindow() { return mainWindow_; }
+    // The about box while it is open, else nullptr.
+    AboutBox* aboutBox() const { return aboutBox_; }
+
+    void showMainWindow();
+    // Opens the about box, or brings it forward when it is open, and returns at once.
+    void openAboutBox();
+
+private:
+    void closeOtherWindows();
+
+    MainWindow mainWindow_;
+    QPointer<AboutBox> aboutBox_;
+};
+
+} // namespace flange
