@@ -1,0 +1,175 @@
+// Open and Save As from the main window's File menu, through a temporary folder.
+
+#include "ui_test_fixture.h"
+
+#include "calc/design_record.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+#include <memory>
+
+using namespace flange;
+using namespace flange::testing;
+
+class FileCommandsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void saveThenOpenRestoresEveryInput();
+    void openResetsThePageBeforeFilling();
+    void unreadableFileLeavesWindowAsItWas_data();
+    void unreadableFileLeavesWindowAsItWas();
+    void cancelChangesNothing();
+    void nameWithoutExtensionIsUsedAsTyped();
+    void textTheFileCannotHoldIsRefused();
+
+private:
+    QString pathOf(const QString& name) const { return folder_->filePath(name); }
+
+    std::unique_ptr<QTemporaryDir> folder_;
+    std::unique_ptr<MainWindowFixture> f_;
+};
+
+void FileCommandsTest::init()
+{
+    folder_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(folder_->isValid());
+    f_ = std::make_unique<MainWindowFixture>();
+}
+
+void FileCommandsTest::cleanup()
+{
+    verifyNoUnexpectedDialogs(f_->watchdog);
+    f_.reset();
+    folder_.reset();
+}
+
+void FileCommandsTest::saveThenOpenRestoresEveryInput()
+{
+    f_->ui.walkTo(Step::D);
+    const DesignRecord saved = f_->window.stepFlow().record();
+    f_->prompts.saveAnswers.enqueue(pathOf("joint.sou"));
+    f_->ui.triggerMenu("mnurewrit");
+    QVERIFY(QFile::exists(pathOf("joint.sou")));
+    QCOMPARE(f_->window.fileCommands().lastSavedPath(), pathOf("joint.sou"));
+
+    f_->ui.click("Command4");
+    f_->ui.typeBoltSize(QStringLiteral("Ｍ99,特注")); // a typed size with a comma
+    f_->prompts.saveAnswers.enqueue(pathOf("typed.sou"));
+    f_->ui.triggerMenu("mnurewrit");
+
+    f_->prompts.openAnswers.enqueue(pathOf("joint.sou"));
+    f_->ui.triggerMenu("mnuopen");
+    for (TextField field : inputFieldsInFileOrder)
+        QCOMPARE(f_->window.stepFlow().record().*field, saved.*field);
+    QCOMPARE(f_->ui.find<QComboBox>("Combo1")->currentText(), QStringLiteral("Ｍ27"));
+    QCOMPARE(f_->ui.text("Text11"), QStringLiteral("15"));
+    QCOMPARE(f_->window.fileCommands().lastOpenedPath(), pathOf("joint.sou"));
+
+    f_->prompts.openAnswers.enqueue(pathOf("typed.sou"));
+    f_->ui.triggerMenu("mnuopen");
+    QCOMPARE(f_->ui.find<QComboBox>("Combo1")->currentText(), QStringLiteral("Ｍ99,特注"));
+    QVERIFY(f_->ui.text("Text3").isEmpty());
+    QVERIFY(f_->ui.text("Text2").isEmpty());
+
+    // Every dialog opens with the name last chosen in either command.
+    QCOMPARE(f_->prompts.saveRemembered,
+             QStringList({QString(), pathOf("joint.sou")}));
+    QCOMPARE(f_->prompts.openRemembered, QStringList({pathOf("typed.sou"), pathOf("joint.sou")}));
+    QVERIFY(f_->prompts.warnings.empty());
+}
+
+void FileCommandsTest::openResetsThePageBeforeFilling()
+{
+    f_->ui.walkTo(Step::D);
+    f_->prompts.saveAnswers.enqueue(pathOf("joint.sou"));
+    f_->ui.triggerMenu("mnurewrit");
+
+    f_->prompts.openAnswers.enqueue(pathOf("joint.sou"));
+    f_->ui.triggerMenu("mnuopen");
+    QCOMPARE(f_->window.stepFlow().currentStep(), Step::A);
+    for (TextField field : resultFields)
+        QVERIFY(f_->window.stepFlow().record().*field == std::string());
+    QVERIFY(!f_->ui.find<QAction>("mnuprint")->isEnabled());
+    QVERIFY(!f_->ui.isShown("Text10"));
+    QVERIFY(!f_->ui.button("Command8")->isEnabled());
+    // The engineer goes on from step A as after typing the values.
+    f_->ui.calculate();
+    QVERIFY(f_->ui.button("Command8")->isEnabled());
+}
+
+void FileCommandsTest::unreadableFileLeavesWindowAsItWas_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("missing") << QStringLiteral("nowhere.sou");
+    QTest::newRow("folder") << QStringLiteral("folder.sou");
+    QTest::newRow("too large") << QStringLiteral("large.sou");
+}
+
+void FileCommandsTest::unreadableFileLeavesWindowAsItWas()
+{
+    QFETCH(QString, name);
+    QVERIFY(QDir(folder_->path()).mkdir(QStringLiteral("folder.sou")));
+    QFile large(pathOf(QStringLiteral("large.sou")));
+    QVERIFY(large.open(QIODevice::WriteOnly));
+    large.write(QByteArray(2 * 1024 * 1024, ','));
+    large.close();
+
+    f_->ui.walkTo(Step::BShape);
+    const DesignRecord before = f_->window.stepFlow().record();
+    f_->prompts.openAnswers.enqueue(pathOf(name));
+    f_->ui.triggerMenu("mnuopen");
+
+    QCOMPARE(f_->prompts.warnings.size(), std::size_t(1));
+    QVERIFY2(f_->prompts.warnings[0].text.contains(name), qPrintable(f_->prompts.warnings[0].text));
+    QVERIFY(f_->window.stepFlow().record() == before);
+    QCOMPARE(f_->window.stepFlow().currentStep(), Step::BShape);
+    QVERIFY(f_->ui.button("Command10")->isEnabled());
+    QCOMPARE(f_->ui.text("Text25"), QStringLiteral("1.25"));
+    QVERIFY(f_->window.fileCommands().lastOpenedPath().isEmpty());
+}
+
+void FileCommandsTest::cancelChangesNothing()
+{
+    f_->ui.walkTo(Step::A);
+    f_->prompts.saveAnswers.enqueue(pathOf("first.sou"));
+    f_->ui.triggerMenu("mnurewrit");
+    const DesignRecord before = f_->window.stepFlow().record();
+
+    f_->ui.triggerMenu("mnurewrit"); // cancelled
+    f_->ui.triggerMenu("mnuopen");   // cancelled
+    QCOMPARE(f_->window.fileCommands().lastSavedPath(), pathOf("first.sou"));
+    QVERIFY(f_->window.fileCommands().lastOpenedPath().isEmpty());
+    QVERIFY(f_->window.stepFlow().record() == before);
+    QVERIFY(f_->ui.button("Command8")->isEnabled());
+    QCOMPARE(QDir(folder_->path()).entryList(QDir::Files), QStringList({"first.sou"}));
+    QVERIFY(f_->prompts.warnings.empty());
+}
+
+void FileCommandsTest::nameWithoutExtensionIsUsedAsTyped()
+{
+    f_->ui.typeStep(Step::A);
+    f_->prompts.saveAnswers.enqueue(pathOf("design"));
+    f_->ui.triggerMenu("mnurewrit");
+    QCOMPARE(QDir(folder_->path()).entryList(QDir::Files), QStringList({"design"}));
+}
+
+void FileCommandsTest::textTheFileCannotHoldIsRefused()
+{
+    f_->ui.type("Text5", QStringLiteral("1\"4"));
+    f_->prompts.saveAnswers.enqueue(pathOf("quoted.sou"));
+    f_->ui.triggerMenu("mnurewrit");
+    QCOMPARE(f_->prompts.warnings.size(), std::size_t(1));
+    QVERIFY2(f_->prompts.warnings[0].text.contains(QStringLiteral("許容引張応力度")),
+             qPrintable(f_->prompts.warnings[0].text));
+    QVERIFY(!QFile::exists(pathOf("quoted.sou")));
+}
+
+QTEST_MAIN(FileCommandsTest)
+#include "file_commands_test.moc"
