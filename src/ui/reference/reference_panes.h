@@ -1,0 +1,54 @@
+#pragma once
+
+// The reference panes of the main window's figure area, each a page that fills the area: reference
+// figure 1 (Picture3 with its scroll bar HScroll2), reference figure 2 (Picture2 with HScroll1,
+// VScroll2 and the two fixed unit captions) and the α0 pane (Picture5). The figure area shows one
+// page at a time; its scroll bars show and hide with it, and the figures keep their scroll
+// positions until the main window closes.
+//
+// Beyond the pictures, the design's own edge ratio is marked on the α0 curve of reference figure 2
+// and of the excerpt in the α0 pane, with the value read off the computed curve.
+
+#include <QObject>
+#include <QString>
+
+class QWidget;
+
+namespace flange {
+
+class Alpha0Pane;
+class ChartReading;
+class ReferenceFigurePage;
+
+class ReferencePanes : public QObject {
+    Q_OBJECT
+public:
+    // Makes the three pages, hidden, as children of `parent` until the figure area takes them.
+    explicit ReferencePanes(QWidget* parent);
+    ~ReferencePanes() override;
+
+    QWidget* referenceFigure1() const;
+    QWidget* referenceFigure2() const;
+    QWidget* alpha0Pane() const;
+
+    // The edge ratio Ly/Lx as the results pane shows it (edgeRatio). While it holds a number
+    // within the chart, both charts mark it on the α0 curve with the value read there; an empty or
+    // other text removes the marks.
+    void setEdgeRatio(const QString& text);
+
+public slots:
+    // The figure area now shows `pane`: showing a reference figure sets the main window's outer
+    // width, so it asks for it (outerWidthRequested).
+    void paneShown(QWidget* pane);
+
+signals:
+    void outerWidthRequested(int twips);
+
+private:
+    ReferenceFigurePage* figure1_;
+    ReferenceFigurePage* figure2_;
+    Alpha0Pane* alpha0_;
+    ChartReading* reading_;
+};
+
+} // namespace flange
