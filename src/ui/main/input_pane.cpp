@@ -2,7 +2,7 @@
 
 #include "ui/main/bolt_size_box.h"
 #include "ui/main/control_factory.h"
-#include "ui/main/formula_picture.h"
+#include "ui/main/stored_picture.h"
 #include "ui/main/gothic_font.h"
 #include "ui/main/step_flow.h"
 #include "ui/main/twips.h"
@@ -55,7 +55,7 @@ void InputPane::addRows()
         if (place.field == &DesignRecord::alpha0)
             row.entry->setFont(gothicFont());
         if (place.picture) {
-            row.picture = new FormulaPicture(place.picture, this);
+            row.picture = new StoredPicture(place.picture, this);
             row.picture->placeAt(place.pictureLeft, place.pictureTop);
         }
         row.caption = makeLabel(place.label, utf8(place.caption), layout::captionLeft,

@@ -21,7 +21,7 @@ class QPushButton;
 namespace flange {
 
 class BoltSizeBox;
-class FormulaPicture;
+class StoredPicture;
 class StepFlow;
 
 enum class PaneButton { Top, ReferenceFigure1, ReferenceFigure2, Alpha0 };
@@ -58,7 +58,7 @@ private:
     struct Row {
         TextField field;
         QWidget* entry;
-        FormulaPicture* picture; // nullptr for the bolt size box
+        StoredPicture* picture; // nullptr for the bolt size box
         QLabel* caption;
     };
 

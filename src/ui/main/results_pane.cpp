@@ -2,7 +2,7 @@
 
 #include "calc/field_catalog.h"
 #include "ui/main/control_factory.h"
-#include "ui/main/formula_picture.h"
+#include "ui/main/stored_picture.h"
 #include "ui/main/gothic_font.h"
 #include "ui/main/step_flow.h"
 #include "ui/main/twips.h"
@@ -74,7 +74,7 @@ void ResultsPane::addBlock(const layout::ResultBlock& place)
                                           utf8(layout::panelCaptionText), layout::panelCaption.left,
                                           layout::panelCaption.top, this));
     }
-    auto* picture = new FormulaPicture(place.picture.name, this);
+    auto* picture = new StoredPicture(place.picture.name, this);
     picture->placeAt(place.picture.left, place.picture.top);
     QLineEdit* headline = makeResultField(utf8(place.headline.name), this);
     headline->setGeometry(twipsRect(place.headline.left, place.headline.top,

@@ -1,13 +1,13 @@
 #include "ui/shell/about_box.h"
 
 #include "ui/main/gothic_font.h"
+#include "ui/main/stored_picture.h"
 #include "ui/main/twips.h"
 #include "ui/shell/application_icon.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
-#include <QSvgWidget>
 
 namespace flange {
 
@@ -36,11 +36,9 @@ AboutBox::AboutBox(QWidget* mainWindow)
     setWindowModality(Qt::WindowModal);
     setAttribute(Qt::WA_DeleteOnClose);
 
-    if (hasApplicationIcon()) {
-        auto* icon = new QSvgWidget(applicationIconResource(), this);
-        icon->setObjectName(QStringLiteral("Image1"));
-        icon->setGeometry(twipsRect(180, 150, 480, 480));
-    }
+    auto* icon = new StoredPicture(QStringLiteral("Image1"), applicationIconResource(), 480, 480,
+                                   this);
+    icon->placeAt(180, 150);
     makeLabel("Label1", QStringLiteral("ペルグリン"), twipsRect(780, 210, 2895, 495), 14.25, this);
     makeLabel("Label2", QStringLiteral("Ver.1.0"), twipsRect(1800, 690, 630, 180), 9, this);
     makeLabel("Label3", QStringLiteral("鋼管仕口の設計計算プログラム"),

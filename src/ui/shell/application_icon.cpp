@@ -6,11 +6,9 @@ namespace flange {
 
 QString applicationIconResource() { return QStringLiteral(":/icon/flangecheck.svg"); }
 
-bool hasApplicationIcon() { return QFile::exists(applicationIconResource()); }
-
 QIcon applicationIcon()
 {
-    return hasApplicationIcon() ? QIcon(applicationIconResource()) : QIcon();
+    return QFile::exists(applicationIconResource()) ? QIcon(applicationIconResource()) : QIcon();
 }
 
 } // namespace flange

@@ -9,7 +9,6 @@
 namespace flange {
 
 QString applicationIconResource();
-bool hasApplicationIcon();
 // The icon, or an empty icon when the drawing is missing.
 QIcon applicationIcon();
 

@@ -5,23 +5,28 @@
 #include "ui/shell/application_icon.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 
 namespace flange {
 
 namespace {
 
-// The font and icon must be the application's before the first window is created.
-UserPrompts& withApplicationLook(UserPrompts& prompts)
+// The font, icon and texts must be the application's before the first window is created.
+UserPrompts& withApplicationLook(UserPrompts& prompts, QTranslator& qtTexts)
 {
     QApplication::setFont(gothicFont());
     QApplication::setWindowIcon(applicationIcon());
+    if (qtTexts.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
+                     QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtTexts);
     return prompts;
 }
 
 } // namespace
 
 ApplicationShell::ApplicationShell(UserPrompts& prompts)
-    : mainWindow_(withApplicationLook(prompts))
+    : mainWindow_(withApplicationLook(prompts, qtTexts_))
 {
     connect(&mainWindow_, &MainWindow::aboutRequested, this, &ApplicationShell::openAboutBox);
     connect(&mainWindow_, &MainWindow::closing, this, &ApplicationShell::closeOtherWindows);

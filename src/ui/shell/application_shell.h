@@ -1,7 +1,7 @@
 #pragma once
 
-// The application around the main window: the program's font and icon, the main window itself,
-// the about box, and the end of the run.
+// The application around the main window: the program's font, icon and Japanese texts of Qt's own
+// dialogs, the main window itself, the about box, and the end of the run.
 //
 // Closing the main window, by "終了(&X)" or its title bar, first closes every other window that is
 // open (the about box, the print dialog, the allowable-stress window); with no window left the
@@ -12,6 +12,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QTranslator>
 
 namespace flange {
 
@@ -19,7 +20,9 @@ class UserPrompts;
 
 class ApplicationShell : public QObject {
 public:
-    // Sets the application's font and icon, then creates the main window in its start-up state.
+    // Sets the application's font and icon and the Japanese texts of Qt's dialogs (file dialogs,
+    // message box buttons) where Qt's translations are installed, then creates the main window in
+    // its start-up state.
     explicit ApplicationShell(UserPrompts& prompts);
 
     MainWindow& mainWindow() { return mainWindow_; }
@@ -33,6 +36,7 @@ public:
 private:
     void closeOtherWindows();
 
+    QTranslator qtTexts_;
     MainWindow mainWindow_;
     QPointer<AboutBox> aboutBox_;
 };
