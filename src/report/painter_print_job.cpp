@@ -1,0 +1,177 @@
+#include "report/painter_print_job.h"
+
+#include "report/picture_catalog.h"
+
+#include <QFile>
+#include <QFontMetricsF>
+#include <QPagedPaintDevice>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPen>
+#include <QSvgRenderer>
+
+namespace flange {
+
+namespace {
+
+constexpr qreal twipsPerInch = 1440.0;
+
+// The report's faces are fixed-pitch Japanese gothics; where the one asked for is not installed,
+// IPAGothic stands in: its half-width characters advance half the point size, which the report's
+// horizontal positions assume.
+const QString standInFace = QStringLiteral("IPAGothic");
+
+QString fromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+QPen thinnestPen()
+{
+    QPen pen(Qt::black);
+    pen.setWidth(0); // cosmetic: the thinnest line the device draws
+    pen.setStyle(Qt::SolidLine);
+    return pen;
+}
+
+} // namespace
+
+PainterPrintJob::PainterPrintJob(std::shared_ptr<QPagedPaintDevice> device, Delivery delivery)
+    : device_(std::move(device)), delivery_(std::move(delivery))
+{
+    font_.setFamilies({QStringLiteral("ＭＳ ゴシック"), standInFace});
+    font_.setKerning(false);
+}
+
+PainterPrintJob::~PainterPrintJob()
+{
+    if (painter_.isActive())
+        painter_.end();
+}
+
+bool PainterPrintJob::setPaper(PaperSize size, PageOrientation orientation)
+{
+    if (state_ != State::NotStarted || size != PaperSize::A4 ||
+        orientation != PageOrientation::Portrait)
+        return false;
+    return device_->setPageSize(QPageSize(QPageSize::A4)) &&
+           device_->setPageOrientation(QPageLayout::Portrait);
+}
+
+bool PainterPrintJob::setPosition(TwipPoint position)
+{
+    position_ = position;
+    return state_ != State::Failed;
+}
+
+bool PainterPrintJob::setFont(std::string_view face, int points)
+{
+    if (state_ == State::Failed || points <= 0)
+        return false;
+    font_.setFamilies({fromUtf8(face), standInFace});
+    font_.setPointSize(points);
+    if (painter_.isActive())
+        painter_.setFont(font_);
+    return true;
+}
+
+bool PainterPrintJob::printText(std::string_view text)
+{
+    if (!startDocument())
+        return false;
+    if (text.empty())
+        return true;
+    // The position is the top of the line cell; QPainter places text by its baseline.
+    const qreal ascent = QFontMetricsF(painter_.font(), device_.get()).ascent();
+    painter_.drawText(toDevice(position_) + QPointF(0, ascent), fromUtf8(text));
+    return true;
+}
+
+bool PainterPrintJob::drawLine(TwipPoint from, TwipPoint to)
+{
+    if (!startDocument())
+        return false;
+    painter_.setPen(thinnestPen());
+    painter_.drawLine(toDevice(from), toDevice(to));
+    return true;
+}
+
+bool PainterPrintJob::drawPicture(std::string_view name, TwipPoint at)
+{
+    const auto picture = findPicture(name);
+    if (!picture || !startDocument())
+        return false;
+    const QRectF frame(toDevice(at), QSizeF(picture->widthTwips * unitsPerTwipX_,
+                                            picture->heightTwips * unitsPerTwipY_));
+    if (QSvgRenderer* renderer = rendererFor(picture->resource)) {
+        renderer->render(&painter_, frame);
+    } else {
+        // Artwork that is not there (yet): keep its place with a frame of its exact size.
+        painter_.setPen(thinnestPen());
+        painter_.setBrush(Qt::NoBrush);
+        painter_.drawRect(frame);
+    }
+    return true;
+}
+
+bool PainterPrintJob::newPage()
+{
+    return startDocument() && device_->newPage();
+}
+
+bool PainterPrintJob::endDocument()
+{
+    if (state_ == State::NotStarted || state_ == State::Ended)
+        return true;
+    state_ = State::Ended;
+    if (!painter_.isActive())
+        return true; // the document never started: nothing to finish
+    const bool written = painter_.end();
+    return written && (!delivery_.afterLastPage || delivery_.afterLastPage());
+}
+
+bool PainterPrintJob::startDocument()
+{
+    switch (state_) {
+    case State::Drawing:
+        return true;
+    case State::Failed:
+    case State::Ended:
+        return false;
+    case State::NotStarted:
+        break;
+    }
+    state_ = State::Failed;
+    if (delivery_.beforeFirstPage && !delivery_.beforeFirstPage())
+        return false;
+    if (!painter_.begin(device_.get()))
+        return false;
+    unitsPerTwipX_ = device_->logicalDpiX() / twipsPerInch;
+    unitsPerTwipY_ = device_->logicalDpiY() / twipsPerInch;
+    painter_.setFont(font_);
+    state_ = State::Drawing;
+    return true;
+}
+
+QPointF PainterPrintJob::toDevice(TwipPoint point) const
+{
+    return {point.x * unitsPerTwipX_, point.y * unitsPerTwipY_};
+}
+
+QSvgRenderer* PainterPrintJob::rendererFor(std::string_view resource)
+{
+    auto it = renderers_.find(resource);
+    if (it == renderers_.end()) {
+        const QString path = fromUtf8(resource);
+        std::unique_ptr<QSvgRenderer> renderer;
+        if (QFile::exists(path)) {
+            renderer = std::make_unique<QSvgRenderer>(path);
+            if (!renderer->isValid())
+                renderer.reset();
+        }
+        it = renderers_.emplace(std::string(resource), std::move(renderer)).first;
+    }
+    return it->second.get();
+}
+
+} // namespace flange

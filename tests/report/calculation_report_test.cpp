@@ -1,0 +1,90 @@
+// The report draws exactly the layout's operations, with the record's texts as they stand, and
+// stops at the first operation the print job refuses.
+
+#include "recording_print_job.h"
+#include "report/calculation_report.h"
+#include "report_expectations.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+using flange::DesignRecord;
+using flange::printCalculationReport;
+using flange::testing::expectedReportOperations;
+using flange::testing::RecordingPrintJob;
+
+struct RecordCase {
+    const char* name;
+    DesignRecord record;
+};
+
+void PrintTo(const RecordCase& c, std::ostream* out) { *out << c.name; }
+
+class ReportOperations : public ::testing::TestWithParam<RecordCase> {};
+
+TEST_P(ReportOperations, FollowTheLayoutWithTheRecordsTexts)
+{
+    const DesignRecord& record = GetParam().record;
+    RecordingPrintJob job;
+    ASSERT_TRUE(printCalculationReport(job, record));
+
+    const auto expected = expectedReportOperations(record);
+    const auto& drawn = job.operations();
+    const auto mismatch = std::ranges::mismatch(drawn, expected);
+    const auto at = mismatch.in1 - drawn.begin();
+    EXPECT_TRUE(mismatch.in1 == drawn.end() && mismatch.in2 == expected.end())
+        << "first difference at operation " << at << ":\n  drawn:    "
+        << (mismatch.in1 == drawn.end() ? "(nothing)" : *mismatch.in1)
+        << "\n  expected: " << (mismatch.in2 == expected.end() ? "(nothing)" : *mismatch.in2);
+    EXPECT_EQ(std::ranges::count(drawn, std::string("page")), 1);
+    EXPECT_FALSE(job.ended()) << "ending the document is the caller's";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Records, ReportOperations,
+    ::testing::Values(RecordCase{"WorkedExample", flange::testing::workedExampleRecord()},
+                      RecordCase{"EmptyFieldsHiddenJudgements", flange::testing::staleRecord()},
+                      RecordCase{"EveryFieldItsOwnName", flange::testing::selfNamedRecord()}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ReportOperations, WorkedExamplePrintsTheStepDValues)
+{
+    // Guards the expectations themselves: the values come from the step D calculation.
+    const auto operations = expectedReportOperations(flange::testing::workedExampleRecord());
+    for (const char* text : {"text 1.745", "text 0.831", "text 0.0945", "text 1.270", "text 0.941",
+                             "text (cm) < t ・・ＯＫ", "text Ｍ27"})
+        EXPECT_EQ(std::ranges::count(operations, std::string(text)), 1) << text;
+}
+
+enum class FailurePoint { FirstOperation, SecondFrameLine, PageBreak, LastOperation };
+
+class ReportFailure : public ::testing::TestWithParam<FailurePoint> {};
+
+TEST_P(ReportFailure, StopsAtTheOperationThatFailed)
+{
+    const auto record = flange::testing::workedExampleRecord();
+    const auto expected = expectedReportOperations(record);
+    const auto pageBreak = std::ranges::find(expected, std::string("page")) - expected.begin();
+    int failFrom = 0;
+    switch (GetParam()) {
+    case FailurePoint::FirstOperation: failFrom = 0; break;
+    case FailurePoint::SecondFrameLine: failFrom = 4; break; // after font, position, title, line
+    case FailurePoint::PageBreak: failFrom = int(pageBreak); break;
+    case FailurePoint::LastOperation: failFrom = int(expected.size()) - 1; break;
+    }
+
+    RecordingPrintJob job(failFrom);
+    EXPECT_FALSE(printCalculationReport(job, record));
+    ASSERT_EQ(job.operations().size(), std::size_t(failFrom)) << "nothing is drawn after a failure";
+    EXPECT_TRUE(std::equal(job.operations().begin(), job.operations().end(), expected.begin()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Points, ReportFailure,
+                         ::testing::Values(FailurePoint::FirstOperation,
+                                           FailurePoint::SecondFrameLine, FailurePoint::PageBreak,
+                                           FailurePoint::LastOperation));
+
+} // namespace
