@@ -1,0 +1,75 @@
+#pragma once
+
+// The print dialog: the user picks one of the printers, may open its properties dialog, and
+// prints the calculation report of the current design on it. It is shown modeless while the main
+// window is disabled, so it behaves as a modal dialog; closing it by any means enables the main
+// window again. Printer access, the design record and the prompts come in through the
+// constructor.
+//
+// A print run that fails (a stopped or rejecting printer, a file that cannot be written) ends the
+// document with what was drawn, warns the user that printing failed on that printer and leaves
+// the dialog open, so that the user may print again or cancel.
+
+#include "calc/design_record.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+namespace flange {
+
+class PrinterAccess;
+class PrintPrompts;
+
+class Form4 : public QWidget {
+    Q_OBJECT
+
+public:
+    // Gives the design record as it stands when the report is drawn.
+    using RecordSource = std::function<DesignRecord()>;
+
+    // Disables `mainWindow` (when given) until the dialog closes. The dialog deletes itself when
+    // it is closed.
+    Form4(PrinterAccess& printers, RecordSource record, PrintPrompts& prompts, QWidget* mainWindow);
+    ~Form4() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildControls();
+    void load();
+    void showCurrentPrinter();
+    void choosePrinter();
+    void showProperties();
+    void print();
+    bool printOn(const QString& deviceName, bool toFile);
+
+    PrinterAccess& printers_;
+    RecordSource record_;
+    PrintPrompts& prompts_;
+    QPointer<QWidget> mainWindow_;
+
+    QComboBox* combo1_ = nullptr;  // printer list
+    QLabel* label1_ = nullptr;     // "種類：　" and the current printer's device name
+    QLabel* label2_ = nullptr;     // "場所：　" and the current printer's port
+    QPushButton* command1_ = nullptr; // "印刷"
+    QPushButton* command6_ = nullptr; // "キャンセル"
+    QPushButton* command7_ = nullptr; // "プロパティ"
+};
+
+} // namespace flange
+
+namespace flange {
+
+// The File menu's print command: opens the print dialog over `mainWindow`, or brings forward the
+// one that `dialog` still holds (the dialog exists at most once). Returns the dialog shown.
+Form4* openPrintDialog(QPointer<Form4>& dialog, PrinterAccess& printers, Form4::RecordSource record,
+                       PrintPrompts& prompts, QWidget* mainWindow);
+
+} // namespace flange

@@ -1,0 +1,24 @@
+#pragma once
+
+// The two questions and messages a print run may put to the user, behind an interface so that
+// the print dialog's tests never wait on a modal window.
+
+#include <QString>
+
+#include <optional>
+
+class QWidget;
+
+namespace flange {
+
+class PrintPrompts {
+public:
+    virtual ~PrintPrompts() = default;
+
+    // Tells the user that the report could not be printed on the named printer.
+    virtual void warnPrintFailed(QWidget* owner, const QString& printerName) = 0;
+    // Asks for the PDF file to write the report to; nothing when the user cancels.
+    virtual std::optional<QString> askPdfFileName(QWidget* owner) = 0;
+};
+
+} // namespace flange

@@ -1,0 +1,113 @@
+#include "report/system_printer_access.h"
+
+#include "report/painter_print_job.h"
+#include "report/printer_delivery.h"
+#include "report/report_pdf.h"
+
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#ifdef Q_OS_WIN
+#include <QWidget>
+#include <qt_windows.h>
+#include <winspool.h>
+#else
+#include <QPageSetupDialog>
+#endif
+
+#include <algorithm>
+
+namespace flange {
+
+namespace {
+
+PrinterEntry entryOf(const QPrinterInfo& info)
+{
+    return {info.printerName(), info.location(), false};
+}
+
+} // namespace
+
+SystemPrinterAccess::SystemPrinterAccess()
+{
+    const auto printers = listPrinters();
+    const QString systemDefault = QPrinterInfo::defaultPrinterName();
+    const bool defaultListed = std::ranges::any_of(
+        printers, [&](const PrinterEntry& e) { return e.deviceName == systemDefault; });
+    current_ = defaultListed ? systemDefault : printers.front().deviceName;
+}
+
+SystemPrinterAccess::~SystemPrinterAccess() = default;
+
+QString SystemPrinterAccess::pdfFileEntryName() { return QStringLiteral("PDFファイル"); }
+
+std::vector<PrinterEntry> SystemPrinterAccess::listPrinters() const
+{
+    std::vector<PrinterEntry> entries;
+    for (const QPrinterInfo& info : QPrinterInfo::availablePrinters())
+        entries.push_back(entryOf(info));
+    entries.push_back({pdfFileEntryName(), QString(), true});
+    return entries;
+}
+
+PrinterEntry SystemPrinterAccess::currentPrinter() const
+{
+    const auto printers = listPrinters();
+    const auto it = std::ranges::find(printers, current_, &PrinterEntry::deviceName);
+    // A printer removed from the system since it was chosen stays current by its name.
+    return it != printers.end() ? *it : PrinterEntry{current_, QString(), false};
+}
+
+bool SystemPrinterAccess::selectPrinter(const QString& deviceName)
+{
+    const auto printers = listPrinters();
+    if (std::ranges::find(printers, deviceName, &PrinterEntry::deviceName) == printers.end())
+        return false;
+    current_ = deviceName;
+    return true;
+}
+
+void SystemPrinterAccess::showPrinterProperties(const QString& deviceName, QWidget* owner)
+{
+#ifdef Q_OS_WIN
+    // The driver's own properties dialog, through the print spooler.
+    QByteArray name = deviceName.toLocal8Bit();
+    HANDLE handle = nullptr;
+    OpenPrinterA(name.data(), &handle, nullptr);
+    if (handle) {
+        PrinterProperties(owner ? reinterpret_cast<HWND>(owner->winId()) : nullptr, handle);
+        ClosePrinter(handle);
+    }
+#else
+    // CUPS drivers have no dialog of their own; Qt's page setup dialog edits the printer's
+    // settings for this run.
+    if (QPrinterInfo::printerInfo(deviceName).isNull())
+        return;
+    QPageSetupDialog dialog(printerFor(deviceName).get(), owner);
+    dialog.exec();
+#endif
+}
+
+std::unique_ptr<PrintJob> SystemPrinterAccess::openJob(const QString& pdfFileName)
+{
+    if (currentPrinter().toFile)
+        return openPdfFileJob(pdfFileName);
+    auto printer = printerFor(current_);
+    printer->setDocName(QStringLiteral("丸型鋼管接合部の処理"));
+    return std::make_unique<PainterPrintJob>(printer, printerDelivery(printer));
+}
+
+std::shared_ptr<QPrinter> SystemPrinterAccess::printerFor(const QString& deviceName)
+{
+    auto& printer = printers_[deviceName];
+    if (!printer) {
+        printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
+        printer->setPrinterName(deviceName);
+        // No margins of its own: the page model's origin is the corner of the area the printer
+        // can print on, whatever margins the printer needs.
+        printer->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Point);
+    }
+    return printer;
+}
+
+} // namespace flange

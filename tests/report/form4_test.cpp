@@ -1,0 +1,158 @@
+// The print dialog over a fake print system: what it shows when it opens, how choosing a printer
+// and the properties button act, and how each kind of print run ends.
+
+#include "print_dialog_harness.h"
+
+#include <QtTest>
+
+using namespace flange;
+using namespace flange::testing;
+
+class Form4Test : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void openingShowsTheCurrentPrinterAndDisablesTheMainWindow();
+    void cancelClosesAndEnablesTheMainWindow();
+    void choosingSelectsAtOnceEvenWhenCancelled();
+    void reopeningShowsThePrinterLastChosen();
+    void propertiesGoToTheNameInTheList();
+    void printRun_data();
+    void printRun();
+
+private:
+    PrintDialogHarness ui_;
+    std::unique_ptr<FakePrinterAccess> printers_;
+};
+
+void Form4Test::init()
+{
+    ui_.start();
+    printers_ = std::make_unique<FakePrinterAccess>();
+}
+
+void Form4Test::cleanup() { ui_.finish(); }
+
+void Form4Test::openingShowsTheCurrentPrinterAndDisablesTheMainWindow()
+{
+    ui_.open(*printers_);
+    QCOMPARE(ui_.dialog->objectName(), QString("Form4"));
+    QCOMPARE(ui_.dialog->windowTitle(), QString("印刷"));
+    QStringList items;
+    for (int i = 0; i < ui_.combo()->count(); ++i)
+        items << ui_.combo()->itemText(i);
+    QCOMPARE(items, QStringList({"Alpha", "Beta", "PDFファイル"}));
+    QCOMPARE(ui_.combo()->currentText(), QString("Beta"));
+    QCOMPARE(ui_.label("Label1"), QString("種類：　Beta"));
+    QCOMPARE(ui_.label("Label2"), QString("場所：　USB001"));
+    QVERIFY(!ui_.mainWindow->isEnabled());
+    QVERIFY(ui_.dialog->isEnabled());
+    for (const char* name : {"Frame1", "Label3", "Command1", "Command6", "Command7"})
+        QVERIFY2(ui_.dialog->findChild<QWidget*>(name), name);
+    // Opening again brings the same dialog forward.
+    Form4* first = ui_.dialog;
+    QCOMPARE(ui_.open(*printers_), first);
+}
+
+void Form4Test::cancelClosesAndEnablesTheMainWindow()
+{
+    ui_.open(*printers_);
+    ui_.press("Command6");
+    QVERIFY(!ui_.dialogOpen());
+    QVERIFY(ui_.mainWindow->isEnabled());
+}
+
+void Form4Test::choosingSelectsAtOnceEvenWhenCancelled()
+{
+    ui_.open(*printers_);
+    QVERIFY(ui_.choose("Alpha"));
+    QCOMPARE(printers_->current, QString("Alpha"));
+    QCOMPARE(ui_.label("Label1"), QString("種類：　Alpha"));
+    QCOMPARE(ui_.label("Label2"), QString("場所：　LPT1:"));
+    ui_.press("Command6");
+    QCOMPARE(printers_->current, QString("Alpha"));
+}
+
+void Form4Test::reopeningShowsThePrinterLastChosen()
+{
+    ui_.open(*printers_);
+    QVERIFY(ui_.choose("PDFファイル"));
+    ui_.dialog->close();
+    QTRY_VERIFY(!ui_.dialog);
+    ui_.open(*printers_);
+    QCOMPARE(ui_.combo()->currentText(), QString("PDFファイル"));
+    QCOMPARE(ui_.label("Label1"), QString("種類：　PDFファイル"));
+    QCOMPARE(ui_.label("Label2"), QString("場所：　"));
+}
+
+void Form4Test::propertiesGoToTheNameInTheList()
+{
+    ui_.open(*printers_);
+    ui_.combo()->setEditText("Gamma"); // typing selects nothing
+    QCOMPARE(printers_->current, QString("Beta"));
+    ui_.press("Command7");
+    QVERIFY(ui_.choose("Alpha"));
+    ui_.press("Command7");
+    QCOMPARE(printers_->propertiesShownFor, QStringList({"Gamma", "Alpha"}));
+    QVERIFY(ui_.dialogOpen());
+}
+
+void Form4Test::printRun_data()
+{
+    QTest::addColumn<QString>("printerText");
+    QTest::addColumn<int>("failFrom");
+    QTest::addColumn<QString>("fileAnswer"); // empty: the user cancels the file dialog
+    QTest::addColumn<bool>("printed");       // a job was opened and the whole report drawn
+    QTest::addColumn<bool>("warned");
+    QTest::addColumn<bool>("staysOpen");
+
+    QTest::newRow("printer") << "Alpha" << -1 << "" << true << false << false;
+    QTest::newRow("failure in the middle") << "Alpha" << 40 << "" << false << true << true;
+    QTest::newRow("failure at the start") << "Alpha" << 0 << "" << false << true << true;
+    QTest::newRow("name of no printer") << "Nobody" << -1 << "" << false << false << false;
+    QTest::newRow("pdf file") << "PDFファイル" << -1 << "out.pdf" << true << false << false;
+    QTest::newRow("pdf file cancelled") << "PDFファイル" << -1 << "" << false << false << true;
+}
+
+void Form4Test::printRun()
+{
+    QFETCH(QString, printerText);
+    QFETCH(int, failFrom);
+    QFETCH(QString, fileAnswer);
+    QFETCH(bool, printed);
+    QFETCH(bool, warned);
+    QFETCH(bool, staysOpen);
+
+    printers_->failFrom = failFrom;
+    if (!fileAnswer.isEmpty())
+        ui_.prompts.pdfFileAnswer = fileAnswer;
+    ui_.open(*printers_);
+    ui_.combo()->setEditText(printerText);
+    ui_.press("Command1");
+
+    const bool toFile = printerText == "PDFファイル";
+    QCOMPARE(ui_.prompts.fileNameQuestions, toFile ? 1 : 0);
+    if (printed) {
+        QVERIFY(printers_->lastJob);
+        QCOMPARE(printers_->lastJobPrinter, printerText);
+        QCOMPARE(printers_->lastJobFile, toFile ? fileAnswer : QString());
+        auto expected = expectedReportOperations(workedExampleRecord());
+        expected.insert(expected.begin(), "paper A4 portrait");
+        QVERIFY(printers_->lastJob->operations() == expected);
+    }
+    if (failFrom >= 0) {
+        QVERIFY(printers_->lastJob);
+        QCOMPARE(int(printers_->lastJob->operations().size()), failFrom);
+    }
+    if (printers_->lastJob)
+        QVERIFY2(printers_->lastJob->ended(), "every started job is ended, failed or not");
+    QCOMPARE(ui_.prompts.warnedPrinters, warned ? QStringList{printerText} : QStringList{});
+    QCOMPARE(ui_.dialogOpen(), staysOpen);
+    QCOMPARE(ui_.mainWindow->isEnabled(), !staysOpen);
+}
+
+QTEST_MAIN(Form4Test)
+#include "form4_test.moc"

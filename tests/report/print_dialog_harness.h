@@ -1,0 +1,66 @@
+#pragma once
+
+// Drives the print dialog in the window tests: a stand-in main window, prompts that answer
+// without a modal window, and the clicks a user would make.
+
+#include "print_fakes.h"
+#include "report/form4.h"
+#include "report_expectations.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+
+namespace flange::testing {
+
+struct PrintDialogHarness {
+    std::unique_ptr<QWidget> mainWindow;
+    FakePrintPrompts prompts;
+    QPointer<Form4> dialog;
+
+    void start()
+    {
+        mainWindow = std::make_unique<QWidget>();
+        mainWindow->show();
+        prompts = {};
+    }
+
+    void finish()
+    {
+        delete dialog.data();
+        mainWindow.reset();
+    }
+
+    // The print command of the main window, with the worked example as the design.
+    Form4* open(PrinterAccess& printers)
+    {
+        return dialog = openPrintDialog(dialog, printers, [] { return workedExampleRecord(); },
+                                        prompts, mainWindow.get());
+    }
+
+    QComboBox* combo() const { return dialog->findChild<QComboBox*>("Combo1"); }
+    QString label(const char* name) const { return dialog->findChild<QLabel*>(name)->text(); }
+    bool dialogOpen() const { return dialog && dialog->isVisible(); }
+
+    void press(const char* button)
+    {
+        QTest::mouseClick(dialog->findChild<QPushButton*>(button), Qt::LeftButton);
+    }
+
+    // A click on an item of the printer list: the item becomes the text, then activated fires.
+    bool choose(const QString& name)
+    {
+        const int index = combo()->findText(name);
+        if (index < 0)
+            return false;
+        combo()->setCurrentIndex(index);
+        emit combo()->activated(index);
+        return true;
+    }
+};
+
+} // namespace flange::testing
