@@ -218,4 +218,19 @@ TEST(ConvergenceStudy, KeepsTheLastValueWhenChangesDoNotShrink)
     EXPECT_FALSE(growing.extrapolated);
 }
 
+TEST(ConvergenceStudy, SettlesOnTheLatestOrdersThatStillConverge)
+{
+    // Converging until p = 20, then rounding noise.
+    const std::vector<int> orders{8, 12, 16, 20, 24, 28};
+    std::vector<double> values;
+    for (int p : orders)
+        values.push_back(0.25 + 3.0 * std::pow(p, -2.5));
+    values[4] = values[3] + 1e-6;
+    values[5] = values[3] - 2e-6;
+    const auto e = ConvergenceStudy::settle(orders, values);
+    EXPECT_TRUE(e.extrapolated);
+    EXPECT_EQ(e.lastOrder, 20);
+    EXPECT_NEAR(e.value, 0.25, 1e-12);
+}
+
 } // namespace

@@ -15,6 +15,7 @@ public:
         double value = 0.0; // the extrapolated limit, or the last value
         double error = 0.0; // |limit − last value|, or the last change when not extrapolated
         bool extrapolated = false;
+        int lastOrder = 0;  // the highest order the estimate used
     };
 
     // Orders must rise; at least three are needed to extrapolate.
@@ -26,8 +27,13 @@ public:
     // change as its error.
     static Estimate extrapolate(const std::vector<int>& orders, const std::vector<double>& values);
 
+    // The same from the latest three consecutive orders that do show shrinking changes of one sign
+    // (at high orders rounding, not truncation, can set the last digits), or the plain last value.
+    static Estimate settle(const std::vector<int>& orders, const std::vector<double>& values);
+
     // Solves every λ at every order and prints Markdown tables: the moment at the ends of the free
-    // edge per order with its limit, then every coefficient at the highest order with its error.
+    // edge per order with its settled limit, then every coefficient at the highest order with the
+    // distance to its settled limit.
     void report(const std::vector<double>& aspects, std::ostream& out) const;
 
 private:
