@@ -165,12 +165,23 @@ TEST(PlateRitzSolver, ClampedSquareMatchesTheClassicalValues)
     EXPECT_GT(std::abs(s.reactionX(0.0, 0.5)), 0.25);
 }
 
+// A panel of the chart's kind, solved once for the tests below.
+class FreeEdgePanel : public ::testing::Test {
+protected:
+    static constexpr double aspect = 1.25;
+    static const PlateSolution& solution()
+    {
+        static const PlateSolution s =
+            PlateRitzSolver({aspect, 0.0, true}, SeriesSize::forOrder(14, aspect)).solve();
+        return s;
+    }
+};
+
 // On the free edge the moment across it and the edge reaction vanish; the series meets these
 // conditions only through the energy minimum, so they test the assembly.
-TEST(PlateRitzSolver, FreeEdgeCarriesNoMomentAndNoReaction)
+TEST_F(FreeEdgePanel, FreeEdgeCarriesNoMomentAndNoReaction)
 {
-    const double aspect = 1.25;
-    const auto s = PlateRitzSolver({aspect, 0.0, true}, SeriesSize::forOrder(14, aspect)).solve();
+    const auto& s = solution();
     for (double y : {0.1, 0.3, 0.625}) {
         EXPECT_NEAR(s.momentX(1.0, y), 0.0, 1e-4) << y;   // moments here are about 0.06
         EXPECT_NEAR(s.reactionX(1.0, y), 0.0, 2e-3) << y; // reactions elsewhere about 0.5
@@ -181,10 +192,9 @@ TEST(PlateRitzSolver, FreeEdgeCarriesNoMomentAndNoReaction)
 
 // The three clamped edges carry the whole load w·Lx·Ly. The reactions rise steeply towards the
 // ends of the free edge, so the sum by the midpoint rule is only good to a few parts in 1000.
-TEST(PlateRitzSolver, ClampedEdgesCarryTheWholeLoad)
+TEST_F(FreeEdgePanel, ClampedEdgesCarryTheWholeLoad)
 {
-    const double aspect = 1.25;
-    const auto s = PlateRitzSolver({aspect, 0.0, true}, SeriesSize::forOrder(14, aspect)).solve();
+    const auto& s = solution();
     double carried = 0.0;
     const int n = 1000;
     for (int i = 0; i < n; ++i) {

@@ -82,7 +82,7 @@ TEST(PlateSolver, CoarseRunAgreesWithTheReference)
 {
     const CoefficientTable reference = load(REFERENCE_TABLE);
     for (double lambda : {0.5, 1.17, 2.5, 4.0}) {
-        const PlateCoefficients c = solveCoefficients(lambda, 12);
+        const PlateCoefficients c = solveCoefficients(lambda, 14);
         for (const auto& tolerance : tolerances) {
             const auto it = std::find_if(
                 coefficientColumns.begin(), coefficientColumns.end(),
