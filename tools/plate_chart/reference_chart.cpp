@@ -15,7 +15,7 @@ constexpr double shearScale = 0.25; // the right axis: 2.0 stands where the left
 const Font tickFont{"DejaVu Sans", 170.0, false};
 const Font japanese{"IPAGothic", 170.0, false};
 
-struct CurveSpec {
+struct ChartCurve {
     const char* column;
     bool shear;
     FormulaText label;
@@ -25,12 +25,12 @@ struct CurveSpec {
     Anchor anchor;
 };
 
-Stroke curveStroke(const CurveSpec& c, bool heavy)
+Stroke curveStroke(const ChartCurve& c, bool heavy)
 {
     return {heavy ? 32.0 : 16.0, "#000000", c.shear ? "110,60" : ""};
 }
 
-std::vector<CurveSpec> curves()
+std::vector<ChartCurve> curves()
 {
     FormulaText alpha0 = FormulaText::symbol("M", "y", "0");
     alpha0.upright(" = ").italic("α").upright("0", FormulaText::Level::Sub);
@@ -62,12 +62,12 @@ void drawAxes(SvgDocument& doc, const PlotFrame& frame)
     FormulaText().italic("V").draw(doc, {frame.right() + 220, frame.top() - 110}, 210, Anchor::Middle);
 }
 
-void drawLegend(SvgDocument& doc, const std::vector<CurveSpec>& specs, double top)
+void drawLegend(SvgDocument& doc, const std::vector<ChartCurve>& chartCurves, double top)
 {
     const double sampleLeft = 2650, sampleRight = 3000, symbolX = 3100, textX = 4050;
     double y = top;
-    for (std::size_t i = 0; i < specs.size(); ++i) {
-        const auto& c = specs[i];
+    for (std::size_t i = 0; i < chartCurves.size(); ++i) {
+        const auto& c = chartCurves[i];
         doc.line({sampleLeft, y - 55}, {sampleRight, y - 55}, curveStroke(c, i == 0));
         c.label.draw(doc, {symbolX, y}, 180);
         doc.text({textX, y}, c.description, japanese);
@@ -93,9 +93,9 @@ std::string ReferenceChart::svg() const
     frame.drawGrid(doc, 0.02, 0.1);
     drawAxes(doc, frame);
 
-    const auto specs = curves();
-    for (std::size_t i = 0; i < specs.size(); ++i) {
-        const auto& c = specs[i];
+    const auto chartCurves = curves();
+    for (std::size_t i = 0; i < chartCurves.size(); ++i) {
+        const auto& c = chartCurves[i];
         const CoefficientCurve curve(table_, c.column, c.shear ? shearScale : 1.0);
         doc.polyline(curve.points(frame), curveStroke(c, i == 0));
         const Point at = frame.at(c.labelLambda, curve.valueAt(c.labelLambda));
@@ -103,7 +103,7 @@ std::string ReferenceChart::svg() const
     }
 
     PanelKey().draw(doc, {720, 6750}, 1450, 1050);
-    drawLegend(doc, specs, 6700);
+    drawLegend(doc, chartCurves, 6700);
     return doc.str();
 }
 
