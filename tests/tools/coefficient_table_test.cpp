@@ -56,4 +56,13 @@ TEST(CoefficientTable, InterpolatesCubicsExactlyOnUnevenRows)
     EXPECT_FALSE(table.valueAt(1, 2.01));
 }
 
+TEST(CoefficientTable, InterpolatesStraightBetweenTwoRows)
+{
+    CoefficientTable table({"lambda", "f"});
+    table.addRow({1.0, 2.0});
+    table.addRow({1.5, 3.0});
+    EXPECT_DOUBLE_EQ(*table.valueAt(1, 1.25), 2.5);
+    EXPECT_DOUBLE_EQ(*table.valueAt(1, 1.5), 3.0);
+}
+
 } // namespace

@@ -4,8 +4,10 @@
 #include "plate_chart/alpha0_excerpt.h"
 #include "plate_chart/coefficient_curve.h"
 #include "plate_chart/formula_text.h"
+#include "plate_chart/plot_frame.h"
 #include "plate_chart/ratio_axis.h"
 #include "plate_chart/reference_chart.h"
+#include "plate_chart/svg_document.h"
 #include "plate_chart/unit_caption.h"
 #include "plate_solver/coefficient_table.h"
 
@@ -53,6 +55,41 @@ TEST(RatioAxis, ReadsLxOverLyLeftAndLyOverLxRight)
     EXPECT_EQ(labels, (std::vector<std::string>{"2.0", "1.5", "1.0", "1.5", "2.0", "2.5", "3.0",
                                                 "3.5", "4.0"}));
     EXPECT_EQ(axis.marks().size(), 41u); // every 0.1 from Lx/Ly 2.0 to Ly/Lx 4.0
+}
+
+TEST(PlotFrame, MapsTheAxisEndsToTheFrameEdges)
+{
+    const PlotFrame frame(RatioAxis(2.0, 4.0), 720, 5520, 5400, 700, 0.7);
+    EXPECT_DOUBLE_EQ(frame.x(0.5), 720);
+    EXPECT_DOUBLE_EQ(frame.x(4.0), 5520);
+    EXPECT_DOUBLE_EQ(frame.x(1.0), 720 + 2 * 600); // two of the eight 0.5 steps
+    EXPECT_DOUBLE_EQ(frame.y(0.0), 5400);
+    EXPECT_DOUBLE_EQ(frame.y(0.7), 700);
+}
+
+TEST(SvgDocument, EscapesTextAndWritesPlainNumbers)
+{
+    SvgDocument doc(100, 50, "a < b & c");
+    doc.text({10.04, -0.02}, "M<0>", Font{}, Anchor::Middle);
+    const std::string svg = doc.str();
+    EXPECT_NE(svg.find("<title>a &lt; b &amp; c</title>"), std::string::npos);
+    EXPECT_NE(svg.find(">M&lt;0&gt;</text>"), std::string::npos);
+    EXPECT_NE(svg.find("x=\"10\" y=\"0\""), std::string::npos) << svg;
+    EXPECT_NE(svg.find("text-anchor=\"middle\""), std::string::npos);
+}
+
+// SVG drops the spaces at the ends of a text element, so a run such as " = " must be drawn as
+// "=" moved right by one space, or the formula's parts would run into each other.
+TEST(FormulaText, TurnsSpacesAtTheEndsOfARunIntoOffsets)
+{
+    SvgDocument doc(1000, 300, "");
+    FormulaText().italic("M").upright(" = ").italic("α").draw(doc, {0, 200}, 100);
+    const std::string svg = doc.str();
+    EXPECT_EQ(svg.find("> = <"), std::string::npos);
+    const double equalsAt = 100 * (1.024 + 0.318); // after M and one space
+    const double alphaAt = 100 * (1.024 + 0.318 + 0.838 + 0.318);
+    EXPECT_NE(svg.find("x=\"" + std::to_string(int(equalsAt)) + "."), std::string::npos) << svg;
+    EXPECT_NE(svg.find("x=\"" + std::to_string(int(alphaAt)) + "."), std::string::npos) << svg;
 }
 
 TEST(CoefficientCurve, EveryCurveOfTheChartStaysInsideItsFrame)

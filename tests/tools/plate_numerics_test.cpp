@@ -1,5 +1,6 @@
 // The building blocks of the plate solver and the solver itself on panels with known answers.
 
+#include "plate_solver/cholesky_factor.h"
 #include "plate_solver/convergence_study.h"
 #include "plate_solver/corner_enrichment.h"
 #include "plate_solver/corner_mode.h"
@@ -11,6 +12,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <stdexcept>
 
 using namespace flange::plate;
 
@@ -29,6 +31,46 @@ TEST(GaussRule, IntegratesPolynomialsUpToDegreeTwoNMinusOneExactly)
                 << n << " points, degree " << k;
         }
     }
+}
+
+TEST(CholeskyFactor, SolvesASymmetricPositiveDefiniteSystem)
+{
+    // A = B·Bᵀ + I with x = (1, −2, 3, 0.5) known.
+    const double b[4][4] = {{2, 1, 0, 0}, {1, 3, 1, 0}, {0, 1, 4, 1}, {1, 0, 1, 5}};
+    DenseMatrix a(4, 4);
+    for (int i = 0; i < 4; ++i)
+        for (int j = 0; j < 4; ++j) {
+            for (int k = 0; k < 4; ++k)
+                a(i, j) += b[i][k] * b[j][k];
+            a(i, j) += i == j ? 1.0 : 0.0;
+        }
+    const std::vector<double> x{1, -2, 3, 0.5};
+    std::vector<double> rhs(4, 0.0);
+    for (int i = 0; i < 4; ++i)
+        for (int j = 0; j < 4; ++j)
+            rhs[i] += a(i, j) * x[j];
+    const auto solved = CholeskyFactor(a).solve(rhs);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_NEAR(solved[i], x[i], 1e-12);
+}
+
+TEST(CholeskyFactor, RefusesAMatrixThatIsNotPositiveDefinite)
+{
+    DenseMatrix a(2, 2);
+    a(0, 0) = 1, a(0, 1) = a(1, 0) = 2, a(1, 1) = 1; // eigenvalues 3 and −1
+    EXPECT_THROW(CholeskyFactor{a}, std::runtime_error);
+}
+
+TEST(EdgeFunctions, IntegralsOfTheShapes)
+{
+    // On t = 2x/L − 1: ψ0 = (t + 1)²/2, ψ1 = (t + 1)²(t − 2)/6, ψ2 = (t² − 1)²/8 and
+    // ψ3 = t(t² − 1)²/8, whose integrals over t are 4/3, −2/3, 2/15 and 0.
+    const double length = 3.0;
+    const auto free = EdgeFunctions::clampedFree(length, 4).integrals();
+    EXPECT_NEAR(free[0], length / 2 * 4.0 / 3, 1e-12);
+    EXPECT_NEAR(free[1], length / 2 * -2.0 / 3, 1e-12);
+    EXPECT_NEAR(free[2], length / 2 * 2.0 / 15, 1e-12);
+    EXPECT_NEAR(free[3], 0.0, 1e-12);
 }
 
 TEST(EdgeFunctions, ClampedEndsHoldStillAndFreeEndMoves)

@@ -67,6 +67,29 @@ TEST(CommittedTable, AgreesWithTheReference)
     }
 }
 
+// The chart is read from λ to α0, so its curve must rise throughout, and every coefficient must
+// run smoothly: each row within 0.1 % of the cubic through the two rows on either side (the
+// series leaves a few 10⁻⁴ of noise in the reactions; a row solved wrongly would stand out).
+TEST(CommittedTable, FreeEdgeEndMomentRisesAndEveryColumnIsSmooth)
+{
+    const CoefficientTable table = load(COMMITTED_TABLE);
+    const int end = *table.column("M_free_end");
+    for (int r = 1; r < table.rowCount(); ++r)
+        EXPECT_GT(table.value(r, end), table.value(r - 1, end)) << table.aspect(r);
+    for (int c = 1; c < int(table.columns().size()); ++c) {
+        if (table.columns()[c] == "M_free_end_uncertainty")
+            continue;
+        for (int r = 2; r + 2 < table.rowCount(); ++r) {
+            CoefficientTable neighbours({"lambda", "value"});
+            for (int n : {r - 2, r - 1, r + 1, r + 2})
+                neighbours.addRow({table.aspect(n), table.value(n, c)});
+            const double expected = *neighbours.valueAt(1, table.aspect(r));
+            EXPECT_NEAR(table.value(r, c), expected, 1e-3 * std::abs(expected))
+                << table.columns()[c] << " at λ = " << table.aspect(r);
+        }
+    }
+}
+
 // The readings an engineer takes off the chart for the worked example and its neighbour.
 TEST(CommittedTable, GivesTheWorkedReadings)
 {
