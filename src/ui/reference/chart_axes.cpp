@@ -21,18 +21,25 @@ std::optional<QPointF> ChartAxes::pointAt(double lambda, double moment) const
     return QPointF(x, y);
 }
 
-} // namespace flange
+namespace {
 
-namespace flange {
+// A chart's plot frame in twips of its picture, from Lx/Ly = 2.0 on the left to Ly/Lx = rightRatio
+// on the right. Every 0.5 of either ratio takes the same width, so the 2 steps of the left half
+// and the 2·(rightRatio − 1) steps of the right half share the frame's width.
+ChartAxes plotFrame(double left, double right, double bottom, double top, double rightRatio,
+                    double topMoment)
+{
+    const double leftSteps = 2.0;
+    const double rightSteps = 2.0 * (rightRatio - 1.0);
+    const double one = left + (right - left) * leftSteps / (leftSteps + rightSteps);
+    return {left, 2.0, one, right, rightRatio, bottom, top, topMoment};
+}
 
-// Provisional: replaced by the chart generator's geometry.
-ChartAxes referenceFigure2Axes()
-{
-    return {600, 2.0, 1800, 5700, 4.0, 7800, 1800, 0.7};
-}
-ChartAxes alpha0ExcerptAxes()
-{
-    return {900, 2.0, 1800, 4500, 3.0, 4300, 900, 0.2};
-}
+} // namespace
+
+// The plot frames as the chart pictures draw them (their white ground).
+ChartAxes referenceFigure2Axes() { return plotFrame(720, 5520, 5400, 700, 4.0, 0.7); }
+
+ChartAxes alpha0ExcerptAxes() { return plotFrame(1950, 4750, 3900, 105, 3.0, 0.205); }
 
 } // namespace flange

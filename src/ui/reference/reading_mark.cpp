@@ -70,18 +70,39 @@ void ReadingMark::paintEvent(QPaintEvent*)
     painter.setBrush(markColour);
     painter.drawEllipse(dot, dotRadiusTwips * scale, dotRadiusTwips * scale);
 
-    // The value beside the dot, above and to the right, or to the left near the right edge.
     painter.setFont(markFont());
-    const QFontMetricsF metrics(painter.font());
-    const double padding = textPaddingTwips * scale;
-    QRectF box(0, 0, metrics.horizontalAdvance(text_) + 2 * padding, metrics.height() + padding);
-    box.moveBottomLeft(dot + QPointF(textGapTwips * scale, -textGapTwips * scale));
-    if (box.right() > width())
-        box.moveRight(dot.x() - textGapTwips * scale);
+    const auto [box, text] = placeText(dot, QFontMetricsF(painter.font()));
     painter.setBrush(QColor(255, 255, 255, 230));
     painter.setPen(QPen(markColour, 1.0));
     painter.drawRect(box);
-    painter.drawText(box, Qt::AlignCenter, text_);
+    painter.drawText(box, Qt::AlignCenter, text);
+}
+
+// The value beside the dot, clear of the rising α0 curve and inside the plot frame: on one line
+// above and to the right; where that would pass the frame's right edge, on two lines below and to
+// the right, or else above and to the left.
+std::pair<QRectF, QString> ReadingMark::placeText(QPointF dot, const QFontMetricsF& metrics) const
+{
+    const double scale = 1.0 / twipsPerScreenPixel;
+    const double gap = textGapTwips * scale;
+    const double padding = textPaddingTwips * scale;
+    const double right = axes_.xRightEnd * scale;
+    const auto boxFor = [&](const QString& text) {
+        const QRectF bounds = metrics.boundingRect(QRectF(), Qt::AlignCenter, text);
+        return QRectF(0, 0, bounds.width() + 2 * padding, bounds.height() + padding);
+    };
+
+    QRectF box = boxFor(text_);
+    box.moveBottomLeft(dot + QPointF(gap, -gap));
+    if (box.right() <= right)
+        return {box, text_};
+    QString twoLines = text_;
+    twoLines.replace(QStringLiteral("→ "), QStringLiteral("→\n"));
+    box = boxFor(twoLines);
+    box.moveTopLeft(dot + QPointF(gap, gap));
+    if (box.right() > right)
+        box.moveBottomRight(dot - QPointF(gap, gap));
+    return {box, twoLines};
 }
 
 } // namespace flange

@@ -6,9 +6,11 @@
 
 #include "ui/reference/chart_axes.h"
 
+#include <QFontMetricsF>
 #include <QWidget>
 
 #include <optional>
+#include <utility>
 
 namespace flange {
 
@@ -34,6 +36,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    std::pair<QRectF, QString> placeText(QPointF dot, const QFontMetricsF& metrics) const;
+
     ChartAxes axes_;
     std::optional<QPointF> dot_;
     QString text_;

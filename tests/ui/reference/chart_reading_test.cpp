@@ -5,6 +5,8 @@
 #include "ui/reference/chart_reading.h"
 #include "ui/reference/sampled_curve.h"
 
+#include <QFile>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 namespace {
@@ -12,6 +14,12 @@ namespace {
 using flange::ChartAxes;
 using flange::ChartReading;
 using flange::SampledCurve;
+
+QString resourceText(const char* path)
+{
+    QFile file(QString::fromLatin1(path));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
 
 constexpr std::string_view table = "# moment coefficients over Ly/Lx\r\n"
                                    "\r\n"
@@ -65,6 +73,39 @@ TEST(ChartAxes, PlacesRatiosOnTheirHalfOfTheAxis)
     EXPECT_FALSE(axes.pointAt(4.01, 0.1).has_value());
     EXPECT_FALSE(axes.pointAt(2.0, 0.51).has_value());
     EXPECT_FALSE(axes.pointAt(0.0, 0.1).has_value());
+}
+
+// The marks land on the curves only while the axes match the pictures: the excerpt's own reading
+// dot at Ly/Lx = 1.17 and the white plot ground of reference figure 2.
+TEST(ChartAxes, MatchTheChartPictures)
+{
+    const SampledCurve curve = flange::storedAlpha0Curve();
+    ASSERT_FALSE(curve.empty());
+    const auto dot = flange::alpha0ExcerptAxes().pointAt(1.17, *curve.at(1.17));
+    ASSERT_TRUE(dot.has_value());
+    const auto drawn =
+        QRegularExpression(QStringLiteral(R"re(<circle cx="([\d.]+)" cy="([\d.]+)" r="45")re"))
+            .match(resourceText(":/figures/Image37.svg"));
+    ASSERT_TRUE(drawn.hasMatch());
+    EXPECT_NEAR(dot->x(), drawn.captured(1).toDouble(), 2.0);
+    EXPECT_NEAR(dot->y(), drawn.captured(2).toDouble(), 2.0);
+
+    const ChartAxes axes = flange::referenceFigure2Axes();
+    const QString ground =
+        QStringLiteral(R"re(<rect x="%1" y="%2" width="%3" height="%4" fill="#FFFFFF")re")
+            .arg(axes.xLeftEnd)
+            .arg(axes.yTop)
+            .arg(axes.xRightEnd - axes.xLeftEnd)
+            .arg(axes.yZero - axes.yTop);
+    EXPECT_TRUE(resourceText(":/figures/Image19.svg").contains(ground)) << ground.toStdString();
+    EXPECT_EQ(axes.pointAt(1.0, 0.0)->x(), 720 + 4800 / 4);
+}
+
+TEST(ChartReading, StoredCurveGivesTheReferenceValues)
+{
+    const SampledCurve curve = flange::storedAlpha0Curve();
+    EXPECT_NEAR(*curve.at(1.25), 0.150, 0.0005);
+    EXPECT_NEAR(*curve.at(1.17), 0.129, 0.0005);
 }
 
 TEST(ChartReading, ShowsTheRatioAsTypedAndTheValueToThreeDecimals)
