@@ -3,6 +3,8 @@
 
 #include "ui_test_fixture.h"
 
+#include "ui/main/main_window_layout.h"
+#include "ui/reference/reading_mark.h"
 #include "ui/shell/application_shell.h"
 
 #include <QAction>
@@ -26,6 +28,9 @@ private slots:
     void aboutBoxBlocksMainWindowUntilClosed();
     void exitClosesEveryWindow_data();
     void exitClosesEveryWindow();
+    void guidanceCaptionsSwitchTheFigureArea();
+    void exitClosesTheAllowableStressWindow();
+    void chartMarksTheDesignsEdgeRatio();
 
 private:
     // Clicks "クリア" as the window system delivers a click, which a modal window may block.
@@ -128,6 +133,103 @@ void ShellTest::exitClosesEveryWindow()
     for (QWidget* other : QApplication::topLevelWidgets())
         QVERIFY2(!other->isVisible(), qPrintable(other->objectName()));
     QVERIFY(prompts_->warnings.empty());
+}
+
+namespace {
+
+bool isHighlighted(const QWidget* button)
+{
+    return button->palette().color(QPalette::Button) == QColor(layout::highlightColour);
+}
+
+QWidget* topLevelNamed(const QString& name)
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == name && w->isVisible())
+            return w;
+    return nullptr;
+}
+
+} // namespace
+
+void ShellTest::guidanceCaptionsSwitchTheFigureArea()
+{
+    MainWindow& window = shell_->mainWindow();
+    WindowDriver ui(window);
+    ui.walkTo(Step::BShape);
+    auto* figure1 = window.findChild<QWidget*>(QStringLiteral("Picture3"));
+    auto* figure2 = window.findChild<QWidget*>(QStringLiteral("Picture2"));
+    auto* results = window.findChild<QWidget*>(QStringLiteral("Picture4"));
+
+    // "参考図－２より" is only on later steps; its button does the same.
+    ui.click("Command2");
+    QVERIFY(figure2->isVisible());
+    QVERIFY(isHighlighted(window.findChild<QWidget*>(QStringLiteral("Command2"))));
+
+    // A dimension caption clicked while figure 2 shows brings figure 1, as "参考図－１" does.
+    auto* pipeCaption = window.findChild<QLabel*>(QStringLiteral("Label6"));
+    QVERIFY(pipeCaption->isVisible());
+    QTest::mouseClick(pipeCaption, Qt::LeftButton);
+    QVERIFY(figure1->isVisible());
+    QVERIFY(!figure2->isVisible());
+    QVERIFY(!results->isVisible());
+    QVERIFY(isHighlighted(window.findChild<QWidget*>(QStringLiteral("Command1"))));
+    QVERIFY(!isHighlighted(window.findChild<QWidget*>(QStringLiteral("Command2"))));
+    QCOMPARE(pipeCaption->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+
+    // A calculation brings the results back into view.
+    ui.calculate();
+    QVERIFY(results->isVisible());
+    QVERIFY(!figure1->isVisible());
+    QVERIFY(isHighlighted(window.findChild<QWidget*>(QStringLiteral("Command5"))));
+}
+
+void ShellTest::exitClosesTheAllowableStressWindow()
+{
+    MainWindow& window = shell_->mainWindow();
+    auto* caption = window.findChild<QLabel*>(QStringLiteral("Label5"));
+    QTest::mouseClick(caption, Qt::LeftButton);
+    QTest::mouseClick(caption, Qt::LeftButton);
+    QWidget* table = topLevelNamed(QStringLiteral("Form5"));
+    QVERIFY(table);
+    int open = 0;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        open += (w->objectName() == QStringLiteral("Form5") && w->isVisible()) ? 1 : 0;
+    QCOMPARE(open, 1);
+    // The main window stays usable beside it.
+    WindowDriver ui(window);
+    ui.type("Text3", QStringLiteral("8"));
+    QCOMPARE(ui.text("Text3"), QStringLiteral("8"));
+
+    ui.triggerMenu("mnuexit");
+    QVERIFY(!window.isVisible());
+    QVERIFY(!topLevelNamed(QStringLiteral("Form5")));
+    QVERIFY(prompts_->warnings.empty());
+}
+
+void ShellTest::chartMarksTheDesignsEdgeRatio()
+{
+    MainWindow& window = shell_->mainWindow();
+    WindowDriver ui(window);
+    ui.walkTo(Step::BShape);
+    QCOMPARE(ui.text("Text25"), QStringLiteral("1.25"));
+    // The marks on reference figure 2 and on the α0 pane's excerpt.
+    const auto markTexts = [&window] {
+        QStringList texts;
+        for (ReadingMark* mark : window.findChildren<ReadingMark*>())
+            if (!mark->isHidden())
+                texts << mark->text();
+        return texts;
+    };
+    const QStringList marks = markTexts();
+    QCOMPARE(marks.size(), 2);
+    for (const QString& text : marks)
+        QVERIFY2(text.contains(QStringLiteral("0.150")), qPrintable(text));
+
+    // An edit of the step's inputs empties the edge ratio, and the marks go with it.
+    ui.type("Text6", QStringLiteral("20"));
+    QVERIFY(ui.text("Text25").isEmpty());
+    QVERIFY(markTexts().isEmpty());
 }
 
 QTEST_MAIN(ShellTest)

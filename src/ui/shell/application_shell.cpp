@@ -1,6 +1,9 @@
 #include "ui/shell/application_shell.h"
 
+#include "ui/main/figure_area.h"
 #include "ui/main/gothic_font.h"
+#include "ui/main/input_pane.h"
+#include "ui/reference/field_guidance.h"
 #include "ui/shell/about_box.h"
 #include "ui/shell/application_icon.h"
 
@@ -30,6 +33,30 @@ ApplicationShell::ApplicationShell(UserPrompts& prompts)
 {
     connect(&mainWindow_, &MainWindow::aboutRequested, this, &ApplicationShell::openAboutBox);
     connect(&mainWindow_, &MainWindow::closing, this, &ApplicationShell::closeOtherWindows);
+    addReferenceMaterial();
+}
+
+void ApplicationShell::addReferenceMaterial()
+{
+    FigureArea* area = mainWindow_.figureArea();
+    InputPane* input = mainWindow_.inputPane();
+    referencePanes_ = new ReferencePanes(area);
+    area->addPane(referencePanes_->referenceFigure1(), input->paneButton(PaneButton::ReferenceFigure1));
+    area->addPane(referencePanes_->referenceFigure2(), input->paneButton(PaneButton::ReferenceFigure2));
+    area->addPane(referencePanes_->alpha0Pane(), input->paneButton(PaneButton::Alpha0));
+    connect(area, &FigureArea::paneShown, referencePanes_, &ReferencePanes::paneShown);
+    connect(referencePanes_, &ReferencePanes::outerWidthRequested, &mainWindow_,
+            &MainWindow::setOuterWidthTwips);
+    // The chart marks the design's own edge ratio whenever the window shows a new state.
+    connect(&mainWindow_, &MainWindow::stateShown, referencePanes_, [this] {
+        referencePanes_->setEdgeRatio(QString::fromStdString(mainWindow_.stepFlow().record().edgeRatio));
+    });
+
+    auto* guidance = new FieldGuidance(input, &stressWindow_);
+    connect(guidance, &FieldGuidance::showReferenceFigure1, &mainWindow_,
+            &MainWindow::showReferenceFigure1);
+    connect(guidance, &FieldGuidance::showReferenceFigure2, &mainWindow_,
+            &MainWindow::showReferenceFigure2);
 }
 
 void ApplicationShell::showMainWindow() { mainWindow_.show(); }
@@ -45,6 +72,7 @@ void ApplicationShell::openAboutBox()
 
 void ApplicationShell::closeOtherWindows()
 {
+    stressWindow_.closeIfOpen();
     const QWidgetList windows = QApplication::topLevelWidgets();
     for (QWidget* window : windows) {
         if (window != &mainWindow_ && window->isVisible())

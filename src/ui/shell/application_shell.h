@@ -8,6 +8,8 @@
 // application ends. Nothing is asked and nothing is saved.
 
 #include "ui/main/main_window.h"
+#include "ui/reference/allowable_stress_window_host.h"
+#include "ui/reference/reference_panes.h"
 #include "ui/shell/about_box.h"
 
 #include <QObject>
@@ -33,11 +35,18 @@ public:
     // Opens the about box, or brings it forward when it is open, and returns at once.
     void openAboutBox();
 
+    ReferencePanes& referencePanes() { return *referencePanes_; }
+
 private:
+    // Puts the reference figures into the main window's figure area and makes the guidance
+    // captions open them or the allowable-stress window.
+    void addReferenceMaterial();
     void closeOtherWindows();
 
     QTranslator qtTexts_;
     MainWindow mainWindow_;
+    ReferencePanes* referencePanes_ = nullptr;
+    AllowableStressWindowHost stressWindow_;
     QPointer<AboutBox> aboutBox_;
 };
 
