@@ -2,13 +2,11 @@
 
 #include "report/picture_catalog.h"
 
-#include <QFile>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPen>
-#include <QSvgRenderer>
 
 namespace flange {
 
@@ -36,8 +34,10 @@ QPen thinnestPen()
 
 } // namespace
 
-PainterPrintJob::PainterPrintJob(std::shared_ptr<QPagedPaintDevice> device, Delivery delivery)
-    : device_(std::move(device)), delivery_(std::move(delivery))
+PainterPrintJob::PainterPrintJob(std::shared_ptr<QPagedPaintDevice> device, Delivery delivery,
+                                 std::shared_ptr<PictureLibrary> pictures)
+    : device_(std::move(device)), delivery_(std::move(delivery)),
+      pictures_(pictures ? std::move(pictures) : std::make_shared<PictureLibrary>())
 {
     font_.setFamilies({QStringLiteral("ＭＳ ゴシック"), standInFace});
     font_.setKerning(false);
@@ -103,8 +103,9 @@ bool PainterPrintJob::drawPicture(std::string_view name, TwipPoint at)
         return false;
     const QRectF frame(toDevice(at), QSizeF(picture->widthTwips * unitsPerTwipX_,
                                             picture->heightTwips * unitsPerTwipY_));
-    if (QSvgRenderer* renderer = rendererFor(picture->resource)) {
-        renderer->render(&painter_, frame);
+    if (const FlatPicture* flat =
+            pictures_->find(picture->resource, picture->widthTwips, picture->heightTwips)) {
+        flat->paint(painter_, frame);
     } else {
         // Artwork that is not there (yet): keep its place with a frame of its exact size.
         painter_.setPen(thinnestPen());
@@ -156,22 +157,6 @@ bool PainterPrintJob::startDocument()
 QPointF PainterPrintJob::toDevice(TwipPoint point) const
 {
     return {point.x * unitsPerTwipX_, point.y * unitsPerTwipY_};
-}
-
-QSvgRenderer* PainterPrintJob::rendererFor(std::string_view resource)
-{
-    auto it = renderers_.find(resource);
-    if (it == renderers_.end()) {
-        const QString path = fromUtf8(resource);
-        std::unique_ptr<QSvgRenderer> renderer;
-        if (QFile::exists(path)) {
-            renderer = std::make_unique<QSvgRenderer>(path);
-            if (!renderer->isValid())
-                renderer.reset();
-        }
-        it = renderers_.emplace(std::string(resource), std::move(renderer)).first;
-    }
-    return it->second.get();
 }
 
 } // namespace flange

@@ -2,21 +2,19 @@
 
 // The page model drawn with QPainter on a paged device: a QPrinter for a printer, a QPdfWriter for
 // a PDF file. Twips are converted to device units with the device's resolution, so the same job
-// code serves both. Text is set in vector form and pictures are rendered from their SVG, so the
-// output keeps its quality on any device.
+// code serves both. Text is set with embedded fonts and pictures are painted as vector paths from
+// their SVG, so the output keeps its quality on any device.
 
+#include "report/picture_library.h"
 #include "report/print_job.h"
 
 #include <QFont>
 #include <QPainter>
 
 #include <functional>
-#include <map>
 #include <memory>
-#include <string>
 
 class QPagedPaintDevice;
-class QSvgRenderer;
 
 namespace flange {
 
@@ -29,7 +27,9 @@ public:
         std::function<bool()> afterLastPage;
     };
 
-    explicit PainterPrintJob(std::shared_ptr<QPagedPaintDevice> device, Delivery delivery = {});
+    // Draws the pictures from `pictures`, or from a library of its own when none is given.
+    explicit PainterPrintJob(std::shared_ptr<QPagedPaintDevice> device, Delivery delivery = {},
+                             std::shared_ptr<PictureLibrary> pictures = nullptr);
     ~PainterPrintJob() override;
 
     PainterPrintJob(const PainterPrintJob&) = delete;
@@ -49,7 +49,6 @@ private:
 
     bool startDocument();
     QPointF toDevice(TwipPoint point) const;
-    QSvgRenderer* rendererFor(std::string_view resource);
 
     std::shared_ptr<QPagedPaintDevice> device_;
     Delivery delivery_;
@@ -59,7 +58,7 @@ private:
     qreal unitsPerTwipY_ = 1.0;
     QFont font_;
     TwipPoint position_;
-    std::map<std::string, std::unique_ptr<QSvgRenderer>, std::less<>> renderers_;
+    std::shared_ptr<PictureLibrary> pictures_;
 };
 
 } // namespace flange

@@ -14,19 +14,22 @@ constexpr int pdfResolutionDpi = 1440;
 
 } // namespace
 
-std::unique_ptr<PrintJob> openPdfFileJob(const QString& path)
+std::unique_ptr<PrintJob> openPdfFileJob(const QString& path,
+                                         std::shared_ptr<PictureLibrary> pictures)
 {
     auto writer = std::make_shared<QPdfWriter>(path);
     writer->setResolution(pdfResolutionDpi);
     writer->setPageMargins(QMarginsF(0, 0, 0, 0));
     writer->setTitle(QStringLiteral("丸型鋼管接合部の処理"));
     writer->setCreator(QStringLiteral("flangecheck"));
-    return std::make_unique<PainterPrintJob>(std::move(writer));
+    return std::make_unique<PainterPrintJob>(std::move(writer), PainterPrintJob::Delivery{},
+                                             std::move(pictures));
 }
 
-bool writeReportPdf(const DesignRecord& record, const QString& path)
+bool writeReportPdf(const DesignRecord& record, const QString& path,
+                    std::shared_ptr<PictureLibrary> pictures)
 {
-    const auto job = openPdfFileJob(path);
+    const auto job = openPdfFileJob(path, std::move(pictures));
     const bool papered = job->setPaper(PaperSize::A4, PageOrientation::Portrait);
     const bool drawn = papered && printCalculationReport(*job, record);
     const bool ended = job->endDocument();

@@ -1,6 +1,7 @@
 #include "report/system_printer_access.h"
 
 #include "report/painter_print_job.h"
+#include "report/picture_library.h"
 #include "report/printer_delivery.h"
 #include "report/report_pdf.h"
 
@@ -28,7 +29,7 @@ PrinterEntry entryOf(const QPrinterInfo& info)
 
 } // namespace
 
-SystemPrinterAccess::SystemPrinterAccess()
+SystemPrinterAccess::SystemPrinterAccess() : pictures_(std::make_shared<PictureLibrary>())
 {
     const auto printers = listPrinters();
     const QString systemDefault = QPrinterInfo::defaultPrinterName();
@@ -91,10 +92,10 @@ void SystemPrinterAccess::showPrinterProperties(const QString& deviceName, QWidg
 std::unique_ptr<PrintJob> SystemPrinterAccess::openJob(const QString& pdfFileName)
 {
     if (currentPrinter().toFile)
-        return openPdfFileJob(pdfFileName);
+        return openPdfFileJob(pdfFileName, pictures_);
     auto printer = printerFor(current_);
     printer->setDocName(QStringLiteral("丸型鋼管接合部の処理"));
-    return std::make_unique<PainterPrintJob>(printer, printerDelivery(printer));
+    return std::make_unique<PainterPrintJob>(printer, printerDelivery(printer), pictures_);
 }
 
 std::shared_ptr<QPrinter> SystemPrinterAccess::printerFor(const QString& deviceName)

@@ -15,6 +15,8 @@ class QPrinter;
 
 namespace flange {
 
+class PictureLibrary;
+
 class SystemPrinterAccess final : public PrinterAccess {
 public:
     SystemPrinterAccess();
@@ -33,6 +35,8 @@ private:
     std::shared_ptr<QPrinter> printerFor(const QString& deviceName);
 
     QString current_;
+    // The drawings read for the first report, kept for the later ones.
+    std::shared_ptr<PictureLibrary> pictures_;
     // One QPrinter per printer used in this run, so that what the user sets in a printer's
     // properties dialog applies to the later print runs on it.
     std::map<QString, std::shared_ptr<QPrinter>> printers_;
