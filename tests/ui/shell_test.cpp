@@ -31,6 +31,7 @@ private slots:
     void guidanceCaptionsSwitchTheFigureArea();
     void exitClosesTheAllowableStressWindow();
     void chartMarksTheDesignsEdgeRatio();
+    void printCommandOpensThePrintDialog();
 
 private:
     // Clicks "クリア" as the window system delivers a click, which a modal window may block.
@@ -230,6 +231,26 @@ void ShellTest::chartMarksTheDesignsEdgeRatio()
     ui.type("Text6", QStringLiteral("20"));
     QVERIFY(ui.text("Text25").isEmpty());
     QVERIFY(markTexts().isEmpty());
+}
+
+void ShellTest::printCommandOpensThePrintDialog()
+{
+    MainWindow& window = shell_->mainWindow();
+    WindowDriver ui(window);
+    ui.walkTo(Step::D);
+    ui.triggerMenu("mnuprint");
+    QPointer<Form4> dialog = shell_->printDialog();
+    QVERIFY(dialog);
+    QCOMPARE(dialog->objectName(), QStringLiteral("Form4"));
+    QVERIFY(dialog->isVisible());
+    QVERIFY(!window.isEnabled());
+    // Asking again brings the same dialog forward.
+    shell_->openPrintDialog();
+    QCOMPARE(shell_->printDialog(), dialog.data());
+
+    QTest::mouseClick(dialog->findChild<QWidget*>(QStringLiteral("Command6")), Qt::LeftButton);
+    QTRY_VERIFY(!dialog || !dialog->isVisible());
+    QVERIFY(window.isEnabled());
 }
 
 QTEST_MAIN(ShellTest)

@@ -33,7 +33,15 @@ ApplicationShell::ApplicationShell(UserPrompts& prompts)
 {
     connect(&mainWindow_, &MainWindow::aboutRequested, this, &ApplicationShell::openAboutBox);
     connect(&mainWindow_, &MainWindow::closing, this, &ApplicationShell::closeOtherWindows);
+    connect(&mainWindow_, &MainWindow::printRequested, this, &ApplicationShell::openPrintDialog);
     addReferenceMaterial();
+}
+
+void ApplicationShell::openPrintDialog()
+{
+    flange::openPrintDialog(
+        printDialog_, printers_, [this] { return mainWindow_.stepFlow().record(); }, printPrompts_,
+        &mainWindow_);
 }
 
 void ApplicationShell::addReferenceMaterial()

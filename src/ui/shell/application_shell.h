@@ -7,6 +7,9 @@
 // open (the about box, the print dialog, the allowable-stress window); with no window left the
 // application ends. Nothing is asked and nothing is saved.
 
+#include "report/form4.h"
+#include "report/message_box_print_prompts.h"
+#include "report/system_printer_access.h"
 #include "ui/main/main_window.h"
 #include "ui/reference/allowable_stress_window_host.h"
 #include "ui/reference/reference_panes.h"
@@ -36,6 +39,11 @@ public:
     void openAboutBox();
 
     ReferencePanes& referencePanes() { return *referencePanes_; }
+    // The print dialog while it is open, else nullptr.
+    Form4* printDialog() const { return printDialog_; }
+
+    // Opens the print dialog over the main window, or brings it forward when it is open.
+    void openPrintDialog();
 
 private:
     // Puts the reference figures into the main window's figure area and makes the guidance
@@ -47,6 +55,10 @@ private:
     MainWindow mainWindow_;
     ReferencePanes* referencePanes_ = nullptr;
     AllowableStressWindowHost stressWindow_;
+    // The current printer lasts for the run; the print dialog is made afresh each time.
+    SystemPrinterAccess printers_;
+    MessageBoxPrintPrompts printPrompts_;
+    QPointer<Form4> printDialog_;
     QPointer<AboutBox> aboutBox_;
 };
 
