@@ -3,6 +3,7 @@
 #include "cli/design_walk.h"
 #include "cli/walk_report.h"
 #include "io/design_file.h"
+#include "report/report_pdf.h"
 
 namespace flange {
 
@@ -32,12 +33,20 @@ ParsedCheckArguments parseCheckArguments(const QStringList& arguments)
     ParsedCheckArguments parsed;
     CheckOptions& options = parsed.options;
     bool onlyFilesFollow = false;
+    bool pdfPathFollows = false;
     for (const QString& argument : arguments) {
-        if (!onlyFilesFollow && argument == QStringLiteral("--")) {
+        if (pdfPathFollows) {
+            options.pdfPath = argument;
+            pdfPathFollows = false;
+        } else if (!onlyFilesFollow && argument == QStringLiteral("--")) {
             onlyFilesFollow = true;
         } else if (!onlyFilesFollow && argument.startsWith(u'-') && argument.size() > 1) {
             if (argument == QStringLiteral("--json"))
                 options.json = true;
+            else if (argument == QStringLiteral("--pdf"))
+                pdfPathFollows = true;
+            else if (argument.startsWith(QStringLiteral("--pdf=")))
+                options.pdfPath = argument.mid(6);
             else if (argument == QStringLiteral("--help") || argument == QStringLiteral("-h"))
                 options.help = true;
             else if (parsed.error.isEmpty())
@@ -48,6 +57,9 @@ ParsedCheckArguments parseCheckArguments(const QStringList& arguments)
             parsed.error = QStringLiteral("設計ファイルは1つだけ指定してください。");
         }
     }
+    if ((pdfPathFollows || (options.pdfPath.isEmpty() && arguments.contains(QStringLiteral("--pdf="))))
+        && parsed.error.isEmpty())
+        parsed.error = QStringLiteral("--pdf のあとに出力する PDF ファイル名を指定してください。");
     if (!options.help && options.designPath.isEmpty() && parsed.error.isEmpty())
         parsed.error = QStringLiteral("設計ファイルを指定してください。");
     return parsed;
@@ -56,7 +68,7 @@ ParsedCheckArguments parseCheckArguments(const QStringList& arguments)
 QString checkCommandHelp()
 {
     return QStringLiteral(
-        "使い方: flangecheck-cli [--json] 設計ファイル.sou\n"
+        "使い方: flangecheck-cli [--json] [--pdf 出力.pdf] 設計ファイル.sou\n"
         "\n"
         "鋼管仕口ファイル（.sou）を開き、画面で「計　　算」と「next >>」を順に押したときと同じように\n"
         "計算を進めます。ファイルを開いた直後と同じく、結果はすべて空、判定は表示なしから始めます。\n"
@@ -79,6 +91,9 @@ QString checkCommandHelp()
         "              4つの判定がすべてＯＫのときだけです。\n"
         "              --json がなければ、入力・結果・判定を1行ずつ（見出し、値、単位）出力し、\n"
         "              最後に結論を出力します。\n"
+        "  --pdf 出力.pdf\n"
+        "              計算のあと、その時点の設計データで計算書（A4 縦 2 ページ）を\n"
+        "              PDF に書き出します。印刷と同じ描き方です。書き出せなければ終了コード 2。\n"
         "  -h, --help  この説明を出力します。\n"
         "  --          これより後ろは、- で始まっていてもファイル名とみなします。\n"
         "\n"
@@ -97,14 +112,21 @@ CheckCommandResult runCheckCommand(const QStringList& arguments)
         return {checkExitOk, checkCommandHelp().toUtf8(), {}};
     if (!parsed.error.isEmpty())
         return failure(parsed.error
-                       + QStringLiteral("\n使い方: flangecheck-cli [--json] 設計ファイル.sou"
+                       + QStringLiteral("\n使い方: flangecheck-cli [--json] [--pdf 出力.pdf] 設計ファイル.sou"
                                         "（詳しくは --help）"));
 
     DesignInputs inputs;
     if (const DesignFileResult read = readDesignFile(options.designPath, inputs); !read.ok)
         return failure(read.error);
     const WalkResult walk = walkDesign(inputs);
-    return {exitStatusOf(walk.status), options.json ? jsonReport(walk) : plainReport(walk), {}};
+    QByteArray out = options.json ? jsonReport(walk) : plainReport(walk);
+    if (!options.pdfPath.isEmpty() && !writeReportPdf(walk.record, options.pdfPath)) {
+        CheckCommandResult result =
+            failure(QStringLiteral("計算書を「%1」に書き出せませんでした。").arg(options.pdfPath));
+        result.out = out;
+        return result;
+    }
+    return {exitStatusOf(walk.status), out, {}};
 }
 
 } // namespace flange

@@ -25,6 +25,7 @@ struct CheckOptions {
     bool help = false;
     bool json = false;
     QString designPath;
+    QString pdfPath; // where to write the calculation report after the walk; empty for none
 };
 
 struct ParsedCheckArguments {

@@ -5,7 +5,10 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -173,6 +176,42 @@ TEST(CheckProgram, ExitStatusesReachTheShell)
     EXPECT_EQ(runProgram({}, out, err), 2);
     EXPECT_TRUE(out.isEmpty());
     EXPECT_TRUE(QString::fromUtf8(err).contains(QStringLiteral("使い方"))) << err.toStdString();
+}
+
+// The report of the walked record, written by the program itself (it needs no display).
+TEST(CheckProgram, PdfOptionWritesTheTwoPageReport)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString pdf = dir.filePath(QStringLiteral("worked-example.pdf"));
+    QByteArray out, err;
+    EXPECT_EQ(runProgram({"--pdf", pdf, example("worked-example.sou")}, out, err), 0)
+        << err.toStdString();
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    EXPECT_TRUE(bytes.startsWith("%PDF"));
+    EXPECT_TRUE(bytes.contains("/Count 2")) << "two pages";
+    EXPECT_TRUE(QString::fromUtf8(out).contains(QStringLiteral("0.941")));
+
+    // An NG design still gets its report; the exit status stays that of the walk.
+    const QString ngPdf = dir.filePath(QStringLiteral("weld-ng.pdf"));
+    EXPECT_EQ(runProgram({example("weld-ng.sou"), "--pdf=" + ngPdf}, out, err), 1);
+    EXPECT_TRUE(QFileInfo(ngPdf).size() > 0);
+}
+
+TEST(CheckProgram, PdfThatCannotBeWrittenIsAFileError)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QByteArray out, err;
+    // A folder cannot be replaced by the report.
+    EXPECT_EQ(runProgram({"--pdf", dir.path(), example("worked-example.sou")}, out, err), 2);
+    EXPECT_TRUE(QString::fromUtf8(err).contains(dir.path())) << err.toStdString();
+    EXPECT_FALSE(out.isEmpty()); // the check itself is still reported
+    // The option without a file name is a usage error.
+    EXPECT_EQ(runProgram({example("worked-example.sou"), "--pdf"}, out, err), 2);
+    EXPECT_TRUE(out.isEmpty());
 }
 
 } // namespace
