@@ -1,10 +1,10 @@
 #pragma once
 
-// A stored drawing (a formula picture beside a field or on the results pane, the application icon)
-// shown at its own size. The drawing is vector artwork, so it stays sharp at any scale factor. It
-// is read when it is first painted, so that the pictures of steps not yet entered cost nothing at
-// start-up. A drawing that is missing from the program's resources leaves an empty space of the
-// same size.
+// A stored drawing (a formula picture beside a field or on the results pane, a reference figure or
+// chart, the application icon) shown at its own size. The drawing is vector artwork, so it stays
+// sharp at any scale factor. It is read when it is first painted, so that the pictures of steps not
+// yet entered cost nothing at start-up. A drawing that is missing from the program's resources
+// leaves an empty space of the same size.
 
 #include <QString>
 #include <QSvgRenderer>

@@ -1,5 +1,7 @@
 #include "ui/main/twips.h"
 
+#include <algorithm>
+
 namespace flange {
 
 int twipsToPixels(int twips)
@@ -11,6 +13,11 @@ int twipsToPixels(int twips)
 
 int pixelsToTwips(int pixels) { return pixels * twipsPerPixel; }
 
+QSize pixelsToTwips(QSize pixels)
+{
+    return {pixelsToTwips(pixels.width()), pixelsToTwips(pixels.height())};
+}
+
 QPoint twipsPoint(int left, int top) { return {twipsToPixels(left), twipsToPixels(top)}; }
 
 QSize twipsSize(int width, int height) { return {twipsToPixels(width), twipsToPixels(height)}; }
@@ -18,8 +25,13 @@ QSize twipsSize(int width, int height) { return {twipsToPixels(width), twipsToPi
 QRect twipsRect(int left, int top, int width, int height)
 {
     const QPoint topLeft = twipsPoint(left, top);
-    const QPoint bottomRight = twipsPoint(left + width, top + height);
+    const QPoint bottomRight = twipsPoint(left + std::max(width, 0), top + std::max(height, 0));
     return {topLeft, QSize(bottomRight.x() - topLeft.x(), bottomRight.y() - topLeft.y())};
+}
+
+QRect twipsRect(const QRect& twips)
+{
+    return twipsRect(twips.x(), twips.y(), twips.width(), twips.height());
 }
 
 } // namespace flange

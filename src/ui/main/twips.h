@@ -16,10 +16,13 @@ inline constexpr int twipsPerPixel = 15;
 // A position in twips, rounded to the nearest logical pixel.
 int twipsToPixels(int twips);
 int pixelsToTwips(int pixels);
+QSize pixelsToTwips(QSize pixels);
 
 QPoint twipsPoint(int left, int top);
 QSize twipsSize(int width, int height);
-// A rectangle whose edges are rounded separately, so that neighbouring controls stay flush.
+// A rectangle whose edges are rounded separately, so that neighbouring controls stay flush. A
+// negative width or height (a pane squeezed by a small window) counts as 0.
 QRect twipsRect(int left, int top, int width, int height);
+QRect twipsRect(const QRect& twips);
 
 } // namespace flange

@@ -1,8 +1,8 @@
 #include "ui/reference/allowable_stress_window.h"
 
+#include "ui/main/stored_picture.h"
+#include "ui/main/twips.h"
 #include "ui/reference/sunken_pane.h"
-#include "ui/reference/svg_picture.h"
-#include "ui/reference/twips.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -26,14 +26,14 @@ AllowableStressWindow::AllowableStressWindow()
     // The main window's closing ends the program even while this window is open.
     setAttribute(Qt::WA_QuitOnClose, false);
 
-    const QRect client = pixelRectFromTwips(0, 0, clientTwips.width(), clientTwips.height());
+    const QRect client = twipsRect(0, 0, clientTwips.width(), clientTwips.height());
     setFixedSize(client.size());
 
     auto* pane = new SunkenPane(QStringLiteral("Picture1"), this);
     pane->setGeometry(client);
-    auto* table = new SvgPicture(QStringLiteral("AllowableStressTable"), pane->inside());
+    auto* table = new StoredPicture("AllowableStressTable", pane->inside());
     table->setObjectName(QStringLiteral("Image1"));
-    table->moveToTwips(tableTwips.x(), tableTwips.y());
+    table->placeAt(tableTwips.x(), tableTwips.y());
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect placed(QPoint(), client.size());

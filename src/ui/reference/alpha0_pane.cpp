@@ -1,7 +1,8 @@
 #include "ui/reference/alpha0_pane.h"
 
-#include "ui/reference/svg_picture.h"
-#include "ui/reference/twips.h"
+#include "ui/main/gothic_font.h"
+#include "ui/main/stored_picture.h"
+#include "ui/main/twips.h"
 
 #include <QLabel>
 
@@ -51,12 +52,9 @@ QLabel* makeLabel(const LabelSpot& spot, QWidget* parent)
 {
     auto* label = new QLabel(QString::fromUtf8(spot.text), parent);
     label->setObjectName(QString::fromLatin1(spot.name));
-    QFont font;
-    font.setFamilies({QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic")});
-    font.setPointSizeF(spot.points);
-    label->setFont(font);
+    label->setFont(gothicFont(spot.points));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setGeometry(pixelRectFromTwips(spot.twips));
+    label->setGeometry(twipsRect(spot.twips));
     return label;
 }
 
@@ -66,11 +64,11 @@ Alpha0Pane::Alpha0Pane(QWidget* parent) : SunkenPane(QStringLiteral("Picture5"),
 {
     QWidget* area = inside();
     for (const auto& spot : pictures)
-        (new SvgPicture(QString::fromLatin1(spot.name), area))->moveToTwips(spot.left, spot.top);
+        (new StoredPicture(spot.name, area))->placeAt(spot.left, spot.top);
 
     auto* rule = new QWidget(area);
     rule->setObjectName(QStringLiteral("Line5"));
-    rule->setGeometry(pixelRectFromTwips(ruleTwips));
+    rule->setGeometry(twipsRect(ruleTwips));
     QPalette black = rule->palette();
     black.setColor(QPalette::Window, Qt::black);
     rule->setPalette(black);
@@ -78,8 +76,8 @@ Alpha0Pane::Alpha0Pane(QWidget* parent) : SunkenPane(QStringLiteral("Picture5"),
 
     for (const auto& spot : headingLabels)
         makeLabel(spot, area);
-    excerpt_ = new SvgPicture(QStringLiteral("Image37"), area);
-    excerpt_->moveToTwips(excerptTwips.x(), excerptTwips.y());
+    excerpt_ = new StoredPicture("Image37", area);
+    excerpt_->placeAt(excerptTwips.x(), excerptTwips.y());
     for (const auto& spot : axisLabels)
         makeLabel(spot, area);
 }

@@ -7,7 +7,7 @@
 
 namespace flange {
 
-class SvgPicture;
+class StoredPicture;
 
 class Alpha0Pane : public SunkenPane {
     Q_OBJECT
@@ -15,10 +15,10 @@ public:
     explicit Alpha0Pane(QWidget* parent);
 
     // The chart excerpt (Image37).
-    SvgPicture* excerpt() const { return excerpt_; }
+    StoredPicture* excerpt() const { return excerpt_; }
 
 private:
-    SvgPicture* excerpt_;
+    StoredPicture* excerpt_;
 };
 
 } // namespace flange

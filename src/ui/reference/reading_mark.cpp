@@ -1,6 +1,7 @@
 #include "ui/reference/reading_mark.h"
 
-#include "ui/reference/twips.h"
+#include "ui/main/gothic_font.h"
+#include "ui/main/twips.h"
 
 #include <QPainter>
 
@@ -15,8 +16,7 @@ constexpr double textPaddingTwips = 30.0;
 
 QFont markFont()
 {
-    QFont font;
-    font.setFamilies({QStringLiteral("IPAGothic")});
+    QFont font = gothicFont();
     font.setPixelSize(12);
     return font;
 }
@@ -60,7 +60,7 @@ void ReadingMark::paintEvent(QPaintEvent*)
         return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    const double scale = 1.0 / twipsPerScreenPixel;
+    const double scale = 1.0 / twipsPerPixel;
     const QPointF dot = *dot_ * scale;
 
     painter.setPen(QPen(markColour, 1.0, Qt::DashLine));
@@ -83,7 +83,7 @@ void ReadingMark::paintEvent(QPaintEvent*)
 // the right, or else above and to the left.
 std::pair<QRectF, QString> ReadingMark::placeText(QPointF dot, const QFontMetricsF& metrics) const
 {
-    const double scale = 1.0 / twipsPerScreenPixel;
+    const double scale = 1.0 / twipsPerPixel;
     const double gap = textGapTwips * scale;
     const double padding = textPaddingTwips * scale;
     const double right = axes_.xRightEnd * scale;

@@ -1,9 +1,9 @@
 #include "ui/reference/reference_figure_page.h"
 
+#include "ui/main/stored_picture.h"
+#include "ui/main/twips.h"
 #include "ui/reference/figure_area_geometry.h"
 #include "ui/reference/sunken_pane.h"
-#include "ui/reference/svg_picture.h"
-#include "ui/reference/twips.h"
 
 #include <QResizeEvent>
 #include <QScrollBar>
@@ -32,18 +32,18 @@ QScrollBar* makeScrollBar(const char* name, Qt::Orientation orientation, int max
 
 ReferenceFigurePage::ReferenceFigurePage(const Setup& setup, QWidget* parent)
     : QWidget(parent), pane_(new SunkenPane(QString::fromLatin1(setup.pane), this)),
-      figure_(new SvgPicture(QString::fromLatin1(setup.picture), pane_->inside())),
+      figure_(new StoredPicture(setup.picture, pane_->inside())),
       hScroll_(makeScrollBar(setup.hScroll, Qt::Horizontal, setup.hScrollMaximum, this))
 {
-    figure_->moveToTwips(setup.startTwips.x(), setup.startTwips.y());
+    figure_->placeAt(setup.startTwips.x(), setup.startTwips.y());
     connect(hScroll_, &QScrollBar::valueChanged, this, [this](int v) {
-        figure_->move(pixelsFromTwips(fa::figureLeftTwips(v)), figure_->y());
+        figure_->move(twipsToPixels(fa::figureLeftTwips(v)), figure_->y());
     });
     if (setup.vScroll) {
         vScroll_ = makeScrollBar(setup.vScroll, Qt::Vertical, setup.vScrollMaximum, this);
         const int startTop = setup.startTwips.y();
         connect(vScroll_, &QScrollBar::valueChanged, this, [this, startTop](int v) {
-            figure_->move(figure_->x(), pixelsFromTwips(fa::figureTopTwips(startTop, v)));
+            figure_->move(figure_->x(), twipsToPixels(fa::figureTopTwips(startTop, v)));
         });
     }
 }
@@ -51,13 +51,13 @@ ReferenceFigurePage::ReferenceFigurePage(const Setup& setup, QWidget* parent)
 void ReferenceFigurePage::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    const QSize area = twipsFromPixels(event->size());
+    const QSize area = pixelsToTwips(event->size());
     const fa::FigureLayout layout =
         vScroll_ ? fa::layoutReferenceFigure2(area) : fa::layoutReferenceFigure1(area);
     pane_->setGeometryTwips(layout.pane);
-    hScroll_->setGeometry(pixelRectFromTwips(layout.hScroll));
+    hScroll_->setGeometry(twipsRect(layout.hScroll));
     if (vScroll_)
-        vScroll_->setGeometry(pixelRectFromTwips(layout.vScroll));
+        vScroll_->setGeometry(twipsRect(layout.vScroll));
 }
 
 } // namespace flange

@@ -16,7 +16,7 @@ class QScrollBar;
 namespace flange {
 
 class SunkenPane;
-class SvgPicture;
+class StoredPicture;
 
 class ReferenceFigurePage : public QWidget {
     Q_OBJECT
@@ -34,14 +34,14 @@ public:
     ReferenceFigurePage(const Setup& setup, QWidget* parent);
 
     SunkenPane* pane() const { return pane_; }
-    SvgPicture* figure() const { return figure_; }
+    StoredPicture* figure() const { return figure_; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     SunkenPane* pane_;
-    SvgPicture* figure_;
+    StoredPicture* figure_;
     QScrollBar* hScroll_;
     QScrollBar* vScroll_ = nullptr;
 };

@@ -1,12 +1,12 @@
 #include "ui/reference/reference_panes.h"
 
+#include "ui/main/stored_picture.h"
+#include "ui/main/twips.h"
 #include "ui/reference/alpha0_pane.h"
 #include "ui/reference/chart_reading.h"
 #include "ui/reference/figure_area_geometry.h"
 #include "ui/reference/reference_figure_page.h"
 #include "ui/reference/sunken_pane.h"
-#include "ui/reference/svg_picture.h"
-#include "ui/reference/twips.h"
 
 namespace flange {
 
@@ -20,7 +20,7 @@ constexpr QPoint shearUnitTwips{5310, 6060};
 
 ReferenceFigurePage* makeFigure1(QWidget* parent)
 {
-    const fa::ScrollMaxima maxima = fa::initialScrollMaxima(twipsPerScreenPixel);
+    const fa::ScrollMaxima maxima = fa::initialScrollMaxima(twipsPerPixel);
     return new ReferenceFigurePage({"Picture3", "Image18",
                                     QPoint(fa::figure1StartLeftTwips, fa::figure1TopTwips),
                                     "HScroll2", maxima.hScroll2, nullptr, 0},
@@ -29,17 +29,15 @@ ReferenceFigurePage* makeFigure1(QWidget* parent)
 
 ReferenceFigurePage* makeFigure2(QWidget* parent)
 {
-    const fa::ScrollMaxima maxima = fa::initialScrollMaxima(twipsPerScreenPixel);
+    const fa::ScrollMaxima maxima = fa::initialScrollMaxima(twipsPerPixel);
     auto* page =
         new ReferenceFigurePage({"Picture2", "Image19", QPoint(0, fa::figure2StartTopTwips),
                                  "HScroll1", maxima.hScroll1, "VScroll2", maxima.vScroll2},
                                 parent);
     // Made after the chart, so they lie over it.
     QWidget* inside = page->pane()->inside();
-    (new SvgPicture(QStringLiteral("Image35"), inside))
-        ->moveToTwips(momentUnitTwips.x(), momentUnitTwips.y());
-    (new SvgPicture(QStringLiteral("Image36"), inside))
-        ->moveToTwips(shearUnitTwips.x(), shearUnitTwips.y());
+    (new StoredPicture("Image35", inside))->placeAt(momentUnitTwips.x(), momentUnitTwips.y());
+    (new StoredPicture("Image36", inside))->placeAt(shearUnitTwips.x(), shearUnitTwips.y());
     return page;
 }
 

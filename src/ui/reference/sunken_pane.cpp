@@ -1,15 +1,10 @@
 #include "ui/reference/sunken_pane.h"
 
+#include "ui/main/control_factory.h"
+#include "ui/main/twips.h"
 #include "ui/reference/figure_area_geometry.h"
-#include "ui/reference/twips.h"
 
 namespace flange {
-
-namespace {
-
-const QColor paneColour(0xE0, 0xE0, 0xE0);
-
-} // namespace
 
 SunkenPane::SunkenPane(const QString& name, QWidget* parent)
     : QFrame(parent), inside_(new QWidget(this))
@@ -17,10 +12,7 @@ SunkenPane::SunkenPane(const QString& name, QWidget* parent)
     setObjectName(name);
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(figure_area::paneBorderPixels);
-    QPalette grey = palette();
-    grey.setColor(QPalette::Window, paneColour);
-    setPalette(grey);
-    setAutoFillBackground(true);
+    setPaneBackground(this);
     inside_->setGeometry(contentsRect());
 }
 
@@ -32,7 +24,7 @@ void SunkenPane::resizeEvent(QResizeEvent* event)
 
 void SunkenPane::setGeometryTwips(const QRect& twips)
 {
-    setGeometry(pixelRectFromTwips(twips));
+    setGeometry(twipsRect(twips));
 }
 
 } // namespace flange
