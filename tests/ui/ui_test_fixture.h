@@ -4,6 +4,7 @@
 // dialogs, a watchdog that fails a test when a modal dialog opens unexpectedly, temporary folders,
 // and a driver that works the main window as an engineer does, by control name.
 
+#include "find_control.h"
 #include "ui/main/main_window.h"
 #include "ui/main/step.h"
 #include "ui/main/user_prompts.h"
@@ -85,14 +86,7 @@ class WindowDriver {
 public:
     explicit WindowDriver(MainWindow& window) : window_(window) {}
 
-    template <class T>
-    T* find(const char* name) const
-    {
-        T* child = window_.findChild<T*>(QString::fromUtf8(name));
-        if (!child)
-            qFatal("no control named %s", name);
-        return child;
-    }
+    template <class T> T* find(const char* name) const { return findControl<T>(&window_, name); }
     QLineEdit* field(const char* name) const { return find<QLineEdit>(name); }
     QPushButton* button(const char* name) const { return find<QPushButton>(name); }
     QLabel* label(const char* name) const { return find<QLabel>(name); }

@@ -2,6 +2,7 @@
 // does (also while another pane shows), the pointer change of the pipe-diameter caption, and the
 // allowable-stress window that exists at most once and leaves the main window usable.
 
+#include "client_area.h"
 #include "find_control.h"
 #include "ui/reference/allowable_stress_window.h"
 #include "ui/reference/allowable_stress_window_host.h"
@@ -60,9 +61,9 @@ private slots:
     void init()
     {
         client_ = std::make_unique<QWidget>();
-        client_->resize(725, 440);
+        client_->resize(clientPixelsAt11000, clientHeightPixels);
         inputPane_ = new QWidget(client_.get());
-        inputPane_->setGeometry(0, 0, 327, 440);
+        inputPane_->setGeometry(0, 0, inputPanePixels, clientHeightPixels);
         int top = 0;
         for (const char* name : guidanceNames) {
             auto* caption = new QLabel(QStringLiteral("caption"), inputPane_);

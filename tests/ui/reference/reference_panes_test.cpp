@@ -3,6 +3,7 @@
 // bars go, scroll ranges and mapping, positions kept while hidden, the α0 pane's controls, and the
 // reading of the design's edge ratio on the chart.
 
+#include "client_area.h"
 #include "find_control.h"
 #include "ui/main/figure_area.h"
 #include "ui/reference/reading_mark.h"
@@ -22,9 +23,6 @@ using flange::ReferencePanes;
 namespace {
 
 constexpr int twipsPerPixel = 15;
-// Input pane width, 4900 twips, and the client width of a main window 11000 twips wide outside.
-constexpr int inputPanePixels = 327;
-constexpr int clientPixelsAt11000 = 725;
 
 enum class Pane { Results, Figure1, Figure2, Alpha0 };
 
@@ -72,7 +70,7 @@ private slots:
     {
         client_ = std::make_unique<QWidget>();
         area_ = new FigureArea(client_.get());
-        resizeClient(900, 440);
+        resizeClient(900, clientHeightPixels);
         results_ = new QWidget;
         panes_ = new ReferencePanes(client_.get());
         const std::pair<const char*, QWidget*> panes[] = {
@@ -142,7 +140,7 @@ private slots:
     {
         show(Pane::Figure1); // 900 pixels wide: showing a figure narrows the window
         const int w = clientPixelsAt11000 * twipsPerPixel; // 10875
-        const int h = 440 * twipsPerPixel;                 // 6600
+        const int h = clientHeightPixels * twipsPerPixel; // 6600
         QCOMPARE(twipsOf(child("Picture3")), QRect(4905, 0, w - 4905, h - 255));
         QCOMPARE(twipsOf(child("HScroll2")), QRect(4905, h - 255, w - 4905, 255));
 
@@ -152,7 +150,7 @@ private slots:
         QCOMPARE(twipsOf(child("VScroll2")), QRect(pane.right() + 1, 0, 255, h - 255));
         QCOMPARE(twipsOf(child("HScroll1")), QRect(4905, pane.bottom() + 1, pane.width(), 255));
 
-        resizeClient(900, 440);
+        resizeClient(900, clientHeightPixels);
         show(Pane::Alpha0); // does not set the width
         QCOMPARE(twipsOf(child("Picture5")), QRect(4905, 0, 900 * 15 - 4905, h));
     }
