@@ -39,8 +39,10 @@ ApplicationShell::ApplicationShell(UserPrompts& prompts)
 
 void ApplicationShell::openPrintDialog()
 {
+    if (!printers_)
+        printers_ = std::make_unique<SystemPrinterAccess>();
     flange::openPrintDialog(
-        printDialog_, printers_, [this] { return mainWindow_.stepFlow().record(); }, printPrompts_,
+        printDialog_, *printers_, [this] { return mainWindow_.stepFlow().record(); }, printPrompts_,
         &mainWindow_);
 }
 

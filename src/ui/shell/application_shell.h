@@ -19,6 +19,8 @@
 #include <QPointer>
 #include <QTranslator>
 
+#include <memory>
+
 namespace flange {
 
 class UserPrompts;
@@ -55,8 +57,10 @@ private:
     MainWindow mainWindow_;
     ReferencePanes* referencePanes_ = nullptr;
     AllowableStressWindowHost stressWindow_;
-    // The current printer lasts for the run; the print dialog is made afresh each time.
-    SystemPrinterAccess printers_;
+    // The current printer lasts for the run; the print dialog is made afresh each time. The
+    // printers are first asked for when the print dialog first opens, which keeps the printing
+    // system out of the program's start-up.
+    std::unique_ptr<SystemPrinterAccess> printers_;
     MessageBoxPrintPrompts printPrompts_;
     QPointer<Form4> printDialog_;
     QPointer<AboutBox> aboutBox_;
