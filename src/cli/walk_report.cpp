@@ -1,8 +1,8 @@
 #include "cli/walk_report.h"
 
 #include "calc/field_catalog.h"
+#include "cli/shown_text.h"
 
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QString>
 
@@ -48,7 +48,7 @@ void appendFieldLines(QString& out, const DesignRecord& record, std::span<const 
 {
     for (const FieldInfo& info : fields) {
         const std::string& value = record.*info.field;
-        out += QStringLiteral("  %1: %2").arg(text(info.caption), text(value));
+        out += QStringLiteral("  %1: %2").arg(text(info.caption), withVisibleControls(text(value)));
         if (!value.empty() && !info.unit.empty())
             out += u' ' + text(info.unit);
         out += u'\n';
@@ -79,9 +79,9 @@ std::string_view statusName(WalkStatus status)
     return {};
 }
 
-QByteArray plainReport(const WalkResult& walk)
+QByteArray plainReport(const QString& file, const WalkResult& walk)
 {
-    QString out = QStringLiteral("［入力］\n");
+    QString out = QStringLiteral("［ファイル］ %1\n［入力］\n").arg(file);
     appendFieldLines(out, walk.record, inputFieldInfos());
     out += QStringLiteral("［結果］\n");
     appendFieldLines(out, walk.record, resultFieldInfos());
@@ -91,13 +91,14 @@ QByteArray plainReport(const WalkResult& walk)
         const Judgement& judgement = walk.record.*verdicts[i].field;
         out += QStringLiteral("  %1: %2\n")
                    .arg(text(verdictHeadings[i]),
-                        judgement.shown ? text(judgement.text) : QStringLiteral("（表示なし）"));
+                        judgement.shown ? withVisibleControls(text(judgement.text))
+                                        : QStringLiteral("（表示なし）"));
     }
     out += QStringLiteral("［結論］ %1\n").arg(conclusion(walk));
     return out.toUtf8();
 }
 
-QByteArray jsonReport(const WalkResult& walk)
+QJsonObject jsonReport(const QString& file, const WalkResult& walk)
 {
     QJsonObject fields;
     for (const auto infos : {inputFieldInfos(), resultFieldInfos()})
@@ -110,13 +111,37 @@ QByteArray jsonReport(const WalkResult& walk)
                         QJsonObject{{QStringLiteral("text"), text(judgement.text)},
                                     {QStringLiteral("shown"), judgement.shown}});
     }
-    const QJsonObject root{
+    return QJsonObject{
+        {QStringLiteral("file"), file},
         {QStringLiteral("step"), text(stepName(walk.step))},
         {QStringLiteral("status"), text(statusName(walk.status))},
         {QStringLiteral("fields"), fields},
         {QStringLiteral("verdicts"), verdicts},
     };
-    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}
+
+QStringList csvColumns()
+{
+    QStringList columns{QStringLiteral("file"), QStringLiteral("step"), QStringLiteral("status")};
+    for (const FieldInfo& info : resultFieldInfos())
+        columns += text(info.name);
+    for (const VerdictInfo& info : verdictInfos())
+        columns += {text(info.name), text(info.name) + QStringLiteral("Shown")};
+    columns += QStringLiteral("error");
+    return columns;
+}
+
+QStringList csvCells(const QString& file, const WalkResult& walk)
+{
+    QStringList cells{file, text(stepName(walk.step)), text(statusName(walk.status))};
+    for (const FieldInfo& info : resultFieldInfos())
+        cells += text(walk.record.*info.field);
+    for (const VerdictInfo& info : verdictInfos()) {
+        const Judgement& judgement = walk.record.*info.field;
+        cells += {text(judgement.text), judgement.shown ? QStringLiteral("true") : QStringLiteral("false")};
+    }
+    cells += QString();
+    return cells;
 }
 
 } // namespace flange

@@ -1,11 +1,14 @@
 #pragma once
 
-// What the command-line checker prints about a walk: a plain listing for people, or JSON for
-// scripts.
+// What the command-line checker prints about one walked design: a plain listing for people, or
+// JSON and CSV cells for scripts and spreadsheets.
 
 #include "cli/design_walk.h"
 
 #include <QByteArray>
+#include <QJsonObject>
+#include <QString>
+#include <QStringList>
 
 #include <string_view>
 
@@ -16,12 +19,18 @@ std::string_view stepName(WalkStep step);
 // "ok", "ng" or "missing-input".
 std::string_view statusName(WalkStatus status);
 
-// One line per input, result and judgement: the caption, the text and the unit; then where the walk
-// stopped and why. UTF-8.
-QByteArray plainReport(const WalkResult& walk);
+// The file's heading, then one line per input, result and judgement: the caption, the text (control
+// characters made visible) and the unit; then where the walk stopped and why. UTF-8.
+QByteArray plainReport(const QString& file, const WalkResult& walk);
 
-// {"step": ..., "status": ..., "fields": {<33 texts by record field name>},
-//  "verdicts": {"boltVerdict": {"text": ..., "shown": ...}, ...}}. UTF-8.
-QByteArray jsonReport(const WalkResult& walk);
+// {"file": ..., "step": ..., "status": ..., "fields": {<33 texts by record field name>},
+//  "verdicts": {"boltVerdict": {"text": ..., "shown": ...}, ...}}.
+QJsonObject jsonReport(const QString& file, const WalkResult& walk);
+
+// The columns of a design's CSV row: file, step, status, the 16 results by record field name, each
+// judgement's text and whether it is shown ("boltVerdict", "boltVerdictShown", ...), and "error"
+// (empty for a design that was read).
+QStringList csvColumns();
+QStringList csvCells(const QString& file, const WalkResult& walk);
 
 } // namespace flange
