@@ -79,10 +79,8 @@ DesignSource readOpened(const QByteArray& name, int fd, bool isStandardInput)
         return failure(name, QStringLiteral("通常のファイルではありません"));
     if (regular && status.st_size > maxDesignFileBytes)
         return failure(name, QStringLiteral("1 MiB を超えています。鋼管仕口ファイルではありません"));
-    if (!isStandardInput) {
-        // Opened without blocking; reading a regular file blocks as usual from here on.
-        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-    }
+    // O_NONBLOCK, which kept the open from waiting on a FIFO, does not change reading a regular
+    // file.
     int error = 0;
     const auto bytes = readAtMostLimit(fd, regular ? qsizetype(status.st_size) : 64 * 1024, error);
     if (!bytes)

@@ -2,9 +2,6 @@
 
 #include "cli/walk_report.h"
 
-#include <QJsonDocument>
-#include <QJsonObject>
-
 #include <algorithm>
 
 namespace flange {
@@ -63,7 +60,7 @@ QByteArray RunOutput::design(const QString& file, const WalkResult& walk)
     case OutputFormat::Json:
     case OutputFormat::JsonLines: break;
     }
-    return jsonEntry(jsonReport(file, walk));
+    return jsonEntry(jsonReport(file, walk, format_ == OutputFormat::Json));
 }
 
 QByteArray RunOutput::unreadable(const QString& file, const QString& error)
@@ -80,7 +77,7 @@ QByteArray RunOutput::unreadable(const QString& file, const QString& error)
     case OutputFormat::Json:
     case OutputFormat::JsonLines: break;
     }
-    return jsonEntry({{QStringLiteral("file"), file}, {QStringLiteral("error"), error}});
+    return jsonEntry(jsonError(file, error, format_ == OutputFormat::Json));
 }
 
 QByteArray RunOutput::end() const
@@ -90,18 +87,23 @@ QByteArray RunOutput::end() const
     return entries_ ? "\n]\n" : "]\n";
 }
 
-QByteArray RunOutput::jsonEntry(const QJsonObject& object)
+QByteArray RunOutput::jsonEntry(QByteArray text)
 {
     const bool first = entries_++ == 0;
     if (format_ == OutputFormat::JsonLines)
-        return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
-    QByteArray text = QJsonDocument(object).toJson(QJsonDocument::Indented);
+        return text + '\n';
     if (!jsonArray_)
         return text;
     // Inside the array: indented one level further, apart by commas.
     text.chop(1);
-    text.replace("\n", "\n    ");
-    return (first ? "    " : ",\n    ") + text;
+    QByteArray entry(first ? "    " : ",\n    ");
+    entry.reserve(entry.size() + text.size() + text.size() / 8);
+    for (const char c : text) {
+        entry += c;
+        if (c == '\n')
+            entry += "    ";
+    }
+    return entry;
 }
 
 } // namespace flange

@@ -15,7 +15,6 @@
 #include "cli/design_walk.h"
 
 #include <QByteArray>
-#include <QJsonObject>
 #include <QString>
 #include <QStringList>
 
@@ -31,7 +30,7 @@ public:
     QByteArray end() const;
 
 private:
-    QByteArray jsonEntry(const QJsonObject& object);
+    QByteArray jsonEntry(QByteArray text);
 
     OutputFormat format_;
     bool jsonArray_;

@@ -10,11 +10,15 @@
 #include <QStringView>
 
 #include <optional>
+#include <string_view>
 
 namespace flange {
 
-// The text with every control character (C0, DEL and C1) written visibly: "\x1B", "\x7F",
-// "\u009B". Every other character stays as it is.
+// The UTF-8 text with every control character (C0, DEL and C1) written visibly: "\x1B", "\x7F",
+// "\u009B", appended to `out`. Every other character stays as it is.
+void appendWithVisibleControls(QByteArray& out, std::string_view utf8);
+
+// The same for a QString.
 QString withVisibleControls(QStringView text);
 
 // A file name given as the bytes of a command-line argument, for messages and output: the bytes

@@ -1,10 +1,13 @@
 #include "cli/walk_report.h"
 
 #include "calc/field_catalog.h"
+#include "cli/json_text.h"
 #include "cli/shown_text.h"
 
-#include <QJsonObject>
 #include <QString>
+
+#include <algorithm>
+#include <vector>
 
 namespace flange {
 
@@ -44,14 +47,21 @@ QString conclusion(const WalkResult& walk)
     return {};
 }
 
-void appendFieldLines(QString& out, const DesignRecord& record, std::span<const FieldInfo> fields)
+QByteArrayView bytes(std::string_view s) { return QByteArrayView(s.data(), qsizetype(s.size())); }
+
+void appendFieldLines(QByteArray& out, const DesignRecord& record, std::span<const FieldInfo> fields)
 {
     for (const FieldInfo& info : fields) {
         const std::string& value = record.*info.field;
-        out += QStringLiteral("  %1: %2").arg(text(info.caption), withVisibleControls(text(value)));
-        if (!value.empty() && !info.unit.empty())
-            out += u' ' + text(info.unit);
-        out += u'\n';
+        out += "  ";
+        out += bytes(info.caption);
+        out += ": ";
+        appendWithVisibleControls(out, value);
+        if (!value.empty() && !info.unit.empty()) {
+            out += ' ';
+            out += bytes(info.unit);
+        }
+        out += '\n';
     }
 }
 
@@ -81,43 +91,78 @@ std::string_view statusName(WalkStatus status)
 
 QByteArray plainReport(const QString& file, const WalkResult& walk)
 {
-    QString out = QStringLiteral("［ファイル］ %1\n［入力］\n").arg(file);
+    QByteArray out;
+    out.reserve(2048);
+    out += "［ファイル］ " + file.toUtf8() + "\n［入力］\n";
     appendFieldLines(out, walk.record, inputFieldInfos());
-    out += QStringLiteral("［結果］\n");
+    out += "［結果］\n";
     appendFieldLines(out, walk.record, resultFieldInfos());
-    out += QStringLiteral("［判定］\n");
+    out += "［判定］\n";
     const auto verdicts = verdictInfos();
     for (std::size_t i = 0; i < verdicts.size(); ++i) {
         const Judgement& judgement = walk.record.*verdicts[i].field;
-        out += QStringLiteral("  %1: %2\n")
-                   .arg(text(verdictHeadings[i]),
-                        judgement.shown ? withVisibleControls(text(judgement.text))
-                                        : QStringLiteral("（表示なし）"));
+        out += "  ";
+        out += bytes(verdictHeadings[i]);
+        out += ": ";
+        if (judgement.shown)
+            appendWithVisibleControls(out, judgement.text);
+        else
+            out += "（表示なし）";
+        out += '\n';
     }
-    out += QStringLiteral("［結論］ %1\n").arg(conclusion(walk));
-    return out.toUtf8();
+    out += "［結論］ " + conclusion(walk).toUtf8() + '\n';
+    return out;
 }
 
-QJsonObject jsonReport(const QString& file, const WalkResult& walk)
+QByteArray jsonReport(const QString& file, const WalkResult& walk, bool indented)
 {
-    QJsonObject fields;
-    for (const auto infos : {inputFieldInfos(), resultFieldInfos()})
-        for (const FieldInfo& info : infos)
-            fields.insert(text(info.name), text(walk.record.*info.field));
-    QJsonObject verdicts;
-    for (const VerdictInfo& info : verdictInfos()) {
-        const Judgement& judgement = walk.record.*info.field;
-        verdicts.insert(text(info.name),
-                        QJsonObject{{QStringLiteral("text"), text(judgement.text)},
-                                    {QStringLiteral("shown"), judgement.shown}});
+    // Members in the order of their names, as QJsonObject keeps them.
+    static const std::vector<const FieldInfo*> fieldsByName = [] {
+        std::vector<const FieldInfo*> all;
+        for (const auto infos : {inputFieldInfos(), resultFieldInfos()})
+            for (const FieldInfo& info : infos)
+                all.push_back(&info);
+        std::ranges::sort(all, {}, &FieldInfo::name);
+        return all;
+    }();
+    static const std::vector<const VerdictInfo*> verdictsByName = [] {
+        std::vector<const VerdictInfo*> all;
+        for (const VerdictInfo& info : verdictInfos())
+            all.push_back(&info);
+        std::ranges::sort(all, {}, &VerdictInfo::name);
+        return all;
+    }();
+
+    JsonText json(indented);
+    json.beginObject();
+    json.beginObject("fields");
+    for (const FieldInfo* info : fieldsByName)
+        json.member(info->name, walk.record.*info->field);
+    json.endObject();
+    json.member("file", file.toStdString());
+    json.member("status", statusName(walk.status));
+    json.member("step", stepName(walk.step));
+    json.beginObject("verdicts");
+    for (const VerdictInfo* info : verdictsByName) {
+        const Judgement& judgement = walk.record.*info->field;
+        json.beginObject(info->name);
+        json.member("shown", judgement.shown);
+        json.member("text", judgement.text);
+        json.endObject();
     }
-    return QJsonObject{
-        {QStringLiteral("file"), file},
-        {QStringLiteral("step"), text(stepName(walk.step))},
-        {QStringLiteral("status"), text(statusName(walk.status))},
-        {QStringLiteral("fields"), fields},
-        {QStringLiteral("verdicts"), verdicts},
-    };
+    json.endObject();
+    json.endObject();
+    return json.take();
+}
+
+QByteArray jsonError(const QString& file, const QString& error, bool indented)
+{
+    JsonText json(indented);
+    json.beginObject();
+    json.member("error", error.toStdString());
+    json.member("file", file.toStdString());
+    json.endObject();
+    return json.take();
 }
 
 QStringList csvColumns()

@@ -6,7 +6,6 @@
 #include "cli/design_walk.h"
 
 #include <QByteArray>
-#include <QJsonObject>
 #include <QString>
 #include <QStringList>
 
@@ -24,8 +23,11 @@ std::string_view statusName(WalkStatus status);
 QByteArray plainReport(const QString& file, const WalkResult& walk);
 
 // {"file": ..., "step": ..., "status": ..., "fields": {<33 texts by record field name>},
-//  "verdicts": {"boltVerdict": {"text": ..., "shown": ...}, ...}}.
-QJsonObject jsonReport(const QString& file, const WalkResult& walk);
+//  "verdicts": {"boltVerdict": {"text": ..., "shown": ...}, ...}}, members in name order, indented
+// as QJsonDocument does or compact on one line. And {"file": ..., "error": ...} for a file that
+// could not be read.
+QByteArray jsonReport(const QString& file, const WalkResult& walk, bool indented);
+QByteArray jsonError(const QString& file, const QString& error, bool indented);
 
 // The columns of a design's CSV row: file, step, status, the 16 results by record field name, each
 // judgement's text and whether it is shown ("boltVerdict", "boltVerdictShown", ...), and "error"

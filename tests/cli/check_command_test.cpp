@@ -267,6 +267,10 @@ TEST(CheckCommand, PlainOutputShowsControlCharactersVisibly)
     EXPECT_TRUE(result.out.contains("  使用ボルト: \\x1B[2J\\x07\\x08\n")) << result.out.toStdString();
     for (const char c : result.out)
         EXPECT_TRUE(uchar(c) >= 0x20 || c == '\n') << "control byte " << int(c);
+    // JSON escapes them and gives the text back as it was.
+    const QByteArray json = runCheckCommand({"--jsonl", path}).out;
+    EXPECT_FALSE(json.contains('\x1b'));
+    EXPECT_EQ(jsonOf(json)[u"fields"][u"boltSize"].toString(), QStringLiteral("\x1b[2J\x07\x08"));
 }
 
 // Names in code page 932 bytes, as archives from Windows machines hold them, are opened as given

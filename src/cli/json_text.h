@@ -1,0 +1,40 @@
+#pragma once
+
+// A JSON writer for the checker's objects, written straight into UTF-8 bytes: a batch run turns out
+// thousands of them, and building each as a QJsonObject first costs more than the check itself.
+// Indented output has the layout of QJsonDocument::Indented (four spaces a level, one member a
+// line); compact output has no blank at all. Members are written in the order given.
+//
+// Strings are escaped as JSON requires, and DEL and the C1 controls as well, so that no control
+// character reaches a terminal that shows the output.
+
+#include <QByteArray>
+
+#include <string_view>
+#include <vector>
+
+namespace flange {
+
+class JsonText {
+public:
+    explicit JsonText(bool indented) : indented_(indented) {}
+
+    void beginObject(std::string_view key = {});
+    void endObject();
+    void member(std::string_view key, std::string_view utf8);
+    void member(std::string_view key, bool value);
+
+    // The text; an indented document ends with a line end, as QJsonDocument's does.
+    QByteArray take();
+
+private:
+    void startValue(std::string_view key);
+    void appendString(std::string_view utf8);
+    void newLine();
+
+    bool indented_;
+    QByteArray out_;
+    std::vector<bool> hasMembers_; // per open object
+};
+
+} // namespace flange
