@@ -6,7 +6,9 @@
 #include <QElapsedTimer>
 #include <QGuiApplication>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <unistd.h>
 
@@ -102,5 +104,11 @@ int main(int argc, char* argv[])
     ProcessSink sink;
     const int exitCode = flange::runCheckCommand(arguments, sink);
     sink.clearProgress();
-    return std::fflush(stdout) == 0 ? exitCode : flange::checkExitUsageOrFile;
+    // A full disk or a closed pipe must not pass for a complete listing.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        std::fprintf(stderr, "flangecheck-cli: 標準出力に書き込めませんでした（%s）。\n",
+                     std::strerror(errno));
+        return flange::checkExitUsageOrFile;
+    }
+    return exitCode;
 }

@@ -79,6 +79,13 @@ TEST(CheckProgram, ExitStatusesAndStandardInputReachTheShell)
     EXPECT_EQ(usage.exitCode, 2);
     EXPECT_TRUE(usage.out.isEmpty());
     EXPECT_TRUE(usage.err.contains("使い方")) << usage.err.toStdString();
+    // A listing that could not be written is no success.
+    QProcess full;
+    full.setStandardOutputFile(QStringLiteral("/dev/full"));
+    full.start(QStringLiteral(FLANGECHECK_CLI_PATH), {example("worked-example.sou")});
+    ASSERT_TRUE(full.waitForFinished(20000));
+    EXPECT_EQ(full.exitCode(), 2);
+    EXPECT_TRUE(full.readAllStandardError().contains("標準出力に書き込めませんでした"));
     const Finished version = runProgram({"--version"});
     EXPECT_EQ(version.exitCode, 0);
     EXPECT_TRUE(version.out.startsWith("flangecheck-cli ")) << version.out.toStdString();

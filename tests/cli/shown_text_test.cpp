@@ -47,7 +47,7 @@ INSTANTIATE_TEST_SUITE_P(
         Shown{"Surrogate", "\xed\xa0\x80", nullptr, "\\xED\\xA0\\x80"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(ReportTargets, NameReportsAfterTheirDesignsAndNeverTwiceInARun)
+TEST(ReportNames, FollowTheirDesignsAndAreNeverGivenTwiceInARun)
 {
     flange::ReportTargets targets({});
     const std::pair<QByteArray, QByteArray> names[] = {
