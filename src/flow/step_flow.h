@@ -11,7 +11,7 @@
 
 #include "calc/calculate_actions.h"
 #include "calc/design_record.h"
-#include "ui/main/step.h"
+#include "flow/step.h"
 
 #include <array>
 #include <string>

@@ -1,4 +1,4 @@
-#include "ui/main/step.h"
+#include "flow/step.h"
 
 #include <algorithm>
 #include <stdexcept>

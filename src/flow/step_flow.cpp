@@ -1,4 +1,4 @@
-#include "ui/main/step_flow.h"
+#include "flow/step_flow.h"
 
 #include "calc/bolt_size_table.h"
 #include "calc/record_operations.h"
