@@ -115,8 +115,9 @@ int main(int argc, char** argv)
     fs::create_directory(dir);
     const std::vector<std::string> files = copyExamples(dir, designs);
 
-    std::printf("%d designs (the examples, copied); designs a second by wall time and by CPU time\n",
-                designs);
+    std::printf(
+        "%d designs (the examples, copied); designs a second by wall time and by CPU time\n",
+        designs);
     Timing oneRun;
     for (const char* format : {"", "--json", "--jsonl", "--csv"}) {
         std::vector<std::string> arguments;
@@ -136,10 +137,11 @@ int main(int argc, char** argv)
         perProcess.wall += timing.wall;
         perProcess.cpu += timing.cpu;
     }
-    std::printf("  one process per file %8.1f ms  %7.0f /s wall  %7.0f /s CPU  (%.0f times the one run's "
-                "CPU time)\n",
-                perProcess.wall * 1e3, designs / perProcess.wall, designs / perProcess.cpu,
-                perProcess.cpu / oneRun.cpu);
+    std::printf(
+        "  one process per file %8.1f ms  %7.0f /s wall  %7.0f /s CPU  (%.0f times the one run's "
+        "CPU time)\n",
+        perProcess.wall * 1e3, designs / perProcess.wall, designs / perProcess.cpu,
+        perProcess.cpu / oneRun.cpu);
 
     // --pdf-dir: the run with one report subtracted, so start-up and fonts are left out.
     const auto pdfDirRun = [&](int count) {
@@ -157,9 +159,9 @@ int main(int argc, char** argv)
         const std::clock_t start = std::clock();
         const auto job = flange::openPdfFileJob(QString::fromStdString(bare));
         const bool written =
-            job->setPaper(flange::PaperSize::A4, flange::PageOrientation::Portrait) &&
-            job->setFont(flange::reportFace, 12) && job->setPosition({4000, 500}) &&
-            job->printText("丸型鋼管接合部の処理") && job->newPage() && job->endDocument();
+            job->setPaper(flange::PaperSize::A4, flange::PageOrientation::Portrait)
+            && job->setFont(flange::reportFace, 12) && job->setPosition({4000, 500})
+            && job->printText("丸型鋼管接合部の処理") && job->newPage() && job->endDocument();
         if (!written)
             std::fprintf(stderr, "the bare document could not be written\n");
         return double(std::clock() - start) / CLOCKS_PER_SEC;

@@ -140,6 +140,8 @@ QString checkCommandVersion()
     return QStringLiteral("flangecheck-cli " FLANGECHECK_VERSION "\n");
 }
 
+// The help is laid out as it appears on a terminal, one source line per output line.
+// clang-format off
 QString checkCommandHelp()
 {
     return QStringLiteral(
@@ -201,5 +203,6 @@ QString checkCommandHelp()
         "                    ある設計がある\n"
         "  0  ok             すべての設計がＤ.溶接まで計算し、すべての判定がＯＫ\n");
 }
+// clang-format on
 
 } // namespace flange

@@ -19,9 +19,9 @@ struct CheckOptions {
     bool help = false;
     bool version = false;
     OutputFormat format = OutputFormat::Plain;
-    QByteArrayList files;               // in argument order; "-" is standard input
-    std::optional<QByteArray> pdfPath;  // --pdf: the report of the one design
-    std::optional<QByteArray> pdfDir;   // --pdf-dir: one report per design in this folder
+    QByteArrayList files;              // in argument order; "-" is standard input
+    std::optional<QByteArray> pdfPath; // --pdf: the report of the one design
+    std::optional<QByteArray> pdfDir;  // --pdf-dir: one report per design in this folder
 };
 
 struct ParsedCheckArguments {

@@ -15,7 +15,10 @@ namespace flange {
 
 namespace {
 
-QByteArray message(const QString& text) { return QStringLiteral("flangecheck-cli: %1\n").arg(text).toUtf8(); }
+QByteArray message(const QString& text)
+{
+    return QStringLiteral("flangecheck-cli: %1\n").arg(text).toUtf8();
+}
 
 const QString usageLine = QStringLiteral(
     "使い方: flangecheck-cli [--json | --jsonl | --csv] [--pdf 出力.pdf | --pdf-dir フォルダー] "
@@ -37,7 +40,9 @@ public:
         const QString shown = shownFileName(*options_.pdfDir);
         const auto dir = exactFileName(*options_.pdfDir);
         if (!dir)
-            return QStringLiteral("フォルダー「%1」に書き出せません（名前が UTF-8 ではありません）。").arg(shown);
+            return QStringLiteral(
+                       "フォルダー「%1」に書き出せません（名前が UTF-8 ではありません）。")
+                .arg(shown);
         if (!QDir().mkpath(*dir))
             return QStringLiteral("フォルダー「%1」を作れません。").arg(shown);
         return std::nullopt;
@@ -52,7 +57,8 @@ public:
             return refusal;
         const QString path = QString::fromUtf8(target);
         if (!writeReportPdf(walk.record, path, pictures_))
-            return QStringLiteral("計算書を「%1」に書き出せませんでした。").arg(shownFileName(target));
+            return QStringLiteral("計算書を「%1」に書き出せませんでした。")
+                .arg(shownFileName(target));
         return std::nullopt;
     }
 

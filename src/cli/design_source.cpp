@@ -34,7 +34,8 @@ QString shownName(const QByteArray& name)
 
 DesignSource failure(const QByteArray& name, const QString& reason)
 {
-    return {std::nullopt, QStringLiteral("「%1」を読み込めません（%2）。").arg(shownName(name), reason),
+    return {std::nullopt,
+            QStringLiteral("「%1」を読み込めません（%2）。").arg(shownName(name), reason),
             std::nullopt};
 }
 
@@ -78,7 +79,8 @@ DesignSource readOpened(const QByteArray& name, int fd, bool isStandardInput)
     if (!regular && !isStandardInput)
         return failure(name, QStringLiteral("通常のファイルではありません"));
     if (regular && status.st_size > maxDesignFileBytes)
-        return failure(name, QStringLiteral("1 MiB を超えています。鋼管仕口ファイルではありません"));
+        return failure(name,
+                       QStringLiteral("1 MiB を超えています。鋼管仕口ファイルではありません"));
     // O_NONBLOCK, which kept the open from waiting on a FIFO, does not change reading a regular
     // file.
     int error = 0;
@@ -86,7 +88,8 @@ DesignSource readOpened(const QByteArray& name, int fd, bool isStandardInput)
     if (!bytes)
         return failure(name, reasonOf(error));
     if (bytes->size() > maxDesignFileBytes)
-        return failure(name, QStringLiteral("1 MiB を超えています。鋼管仕口ファイルではありません"));
+        return failure(name,
+                       QStringLiteral("1 MiB を超えています。鋼管仕口ファイルではありません"));
     DesignSource source{decodeDesignFile(*bytes), {}, std::nullopt};
     if (regular)
         source.identity = FileIdentity{status.st_dev, status.st_ino};

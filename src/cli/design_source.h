@@ -28,8 +28,8 @@ struct FileIdentity {
 };
 
 struct DesignSource {
-    std::optional<DesignInputs> inputs; // nothing when the design could not be read
-    QString error;                      // why not, for the engineer, naming the file
+    std::optional<DesignInputs> inputs;   // nothing when the design could not be read
+    QString error;                        // why not, for the engineer, naming the file
     std::optional<FileIdentity> identity; // of a regular file read, also through standard input
 };
 

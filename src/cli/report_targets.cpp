@@ -52,14 +52,17 @@ std::optional<QString> ReportTargets::refusal(const QByteArray& target) const
 {
     const QString shown = shownFileName(target);
     if (!exactFileName(target))
-        return QStringLiteral("計算書を「%1」に書き出せません（名前が UTF-8 ではありません）。").arg(shown);
+        return QStringLiteral("計算書を「%1」に書き出せません（名前が UTF-8 ではありません）。")
+            .arg(shown);
     const ExistingFile existing = lookUpFile(target);
     if (!existing.exists)
         return std::nullopt;
     if (!existing.regular)
-        return QStringLiteral("計算書を「%1」に書き出せません（通常のファイルではありません）。").arg(shown);
+        return QStringLiteral("計算書を「%1」に書き出せません（通常のファイルではありません）。")
+            .arg(shown);
     if (std::ranges::find(designs_, existing.identity) != designs_.end())
-        return QStringLiteral("計算書を「%1」に書き出せません（設計ファイルそのものです）。").arg(shown);
+        return QStringLiteral("計算書を「%1」に書き出せません（設計ファイルそのものです）。")
+            .arg(shown);
     return std::nullopt;
 }
 

@@ -2,7 +2,6 @@
 
 #include <QStringDecoder>
 
-
 namespace flange {
 
 namespace {
@@ -23,7 +22,7 @@ void appendWithVisibleControls(QByteArray& out, std::string_view utf8)
         const uchar c = uchar(utf8[i]);
         // C1 controls are U+0080 to U+009F: C2 80 to C2 9F in UTF-8.
         const bool c1 = c == 0xC2 && i + 1 < utf8.size() && uchar(utf8[i + 1]) <= 0x9F
-            && uchar(utf8[i + 1]) >= 0x80;
+                        && uchar(utf8[i + 1]) >= 0x80;
         if (isAsciiControl(c)) {
             appendEscaped(out, c, 2);
         } else if (c1) {

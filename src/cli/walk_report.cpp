@@ -16,8 +16,8 @@ namespace {
 QString text(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
 // The section heading each judgement stands under, in the order of verdictInfos().
-constexpr std::array<std::string_view, 4> verdictHeadings{
-    "Ａ.ボルトの算定", "Ｂ.フランジプレート", "Ｃ.リブプレート", "Ｄ.溶接"};
+constexpr std::array<std::string_view, 4> verdictHeadings{"Ａ.ボルトの算定", "Ｂ.フランジプレート",
+                                                          "Ｃ.リブプレート", "Ｄ.溶接"};
 
 std::string_view stepHeading(Step step)
 {
@@ -49,7 +49,8 @@ QString conclusion(const WalkResult& walk)
 
 QByteArrayView bytes(std::string_view s) { return QByteArrayView(s.data(), qsizetype(s.size())); }
 
-void appendFieldLines(QByteArray& out, const DesignRecord& record, std::span<const FieldInfo> fields)
+void appendFieldLines(QByteArray& out, const DesignRecord& record,
+                      std::span<const FieldInfo> fields)
 {
     for (const FieldInfo& info : fields) {
         const std::string& value = record.*info.field;
@@ -183,7 +184,8 @@ QStringList csvCells(const QString& file, const WalkResult& walk)
         cells += text(walk.record.*info.field);
     for (const VerdictInfo& info : verdictInfos()) {
         const Judgement& judgement = walk.record.*info.field;
-        cells += {text(judgement.text), judgement.shown ? QStringLiteral("true") : QStringLiteral("false")};
+        cells += {text(judgement.text),
+                  judgement.shown ? QStringLiteral("true") : QStringLiteral("false")};
     }
     cells += QString();
     return cells;

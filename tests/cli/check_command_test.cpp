@@ -4,11 +4,11 @@
 #include "cli/check_arguments.h"
 #include "cli/check_command.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -62,14 +62,20 @@ INSTANTIATE_TEST_SUITE_P(
     Lines, CheckArguments,
     ::testing::Values(
         Arguments{"FileOnly", {"a.sou"}, {"a.sou"}, Plain, nullptr, false},
-        Arguments{"FilesInOrder", {"b.sou", "--csv", "a.sou"}, {"b.sou", "a.sou"}, Csv, nullptr, false},
+        Arguments{
+            "FilesInOrder", {"b.sou", "--csv", "a.sou"}, {"b.sou", "a.sou"}, Csv, nullptr, false},
         Arguments{"JsonAfter", {"a.sou", "--json"}, {"a.sou"}, Json, nullptr, false},
         Arguments{"JsonLines", {"--jsonl", "a", "b"}, {"a", "b"}, JsonLines, nullptr, false},
         Arguments{"SameFormatTwice", {"--csv", "--csv", "a"}, {"a"}, Csv, nullptr, false},
         Arguments{"TwoFormats", {"--json", "--csv", "a"}, {"a"}, Csv, nullptr, true},
         Arguments{"LoneDashIsStandardInput", {"-", "--json"}, {"-"}, Json, nullptr, false},
         Arguments{"StandardInputTwice", {"-", "a", "-"}, {"-", "a", "-"}, Plain, nullptr, true},
-        Arguments{"DashNamesAfterDoubleDash", {"--", "--json", "-x"}, {"--json", "-x"}, Plain, nullptr, false},
+        Arguments{"DashNamesAfterDoubleDash",
+                  {"--", "--json", "-x"},
+                  {"--json", "-x"},
+                  Plain,
+                  nullptr,
+                  false},
         Arguments{"JapaneseName", {"設計 1.sou"}, {"設計 1.sou"}, Plain, nullptr, false},
         Arguments{"NonUtf8Name", {"\x90\xdd.sou"}, {"\x90\xdd.sou"}, Plain, nullptr, false},
         Arguments{"Pdf", {"--pdf", "r.pdf", "a.sou"}, {"a.sou"}, Plain, "r.pdf", false},
@@ -77,11 +83,18 @@ INSTANTIATE_TEST_SUITE_P(
         Arguments{"PdfEmpty", {"--pdf", "", "a.sou"}, {"a.sou"}, Plain, nullptr, true},
         Arguments{"PdfJoinedEmpty", {"--pdf=", "a.sou"}, {"a.sou"}, Plain, nullptr, true},
         Arguments{"PdfLast", {"a.sou", "--pdf"}, {"a.sou"}, Plain, nullptr, true},
-        Arguments{"PdfNamesAFileLikeAnOption", {"--pdf", "-", "a.sou"}, {"a.sou"}, Plain, "-", false},
-        Arguments{"PdfForTwoDesigns", {"--pdf", "r.pdf", "a", "b"}, {"a", "b"}, Plain, "r.pdf", true},
+        Arguments{
+            "PdfNamesAFileLikeAnOption", {"--pdf", "-", "a.sou"}, {"a.sou"}, Plain, "-", false},
+        Arguments{
+            "PdfForTwoDesigns", {"--pdf", "r.pdf", "a", "b"}, {"a", "b"}, Plain, "r.pdf", true},
         Arguments{"PdfDir", {"--pdf-dir", "out", "a", "b"}, {"a", "b"}, Plain, "out", false},
         Arguments{"PdfDirEmpty", {"--pdf-dir=", "a"}, {"a"}, Plain, nullptr, true},
-        Arguments{"PdfAndPdfDir", {"--pdf", "r.pdf", "--pdf-dir", "out", "a"}, {"a"}, Plain, "r.pdf", true},
+        Arguments{"PdfAndPdfDir",
+                  {"--pdf", "r.pdf", "--pdf-dir", "out", "a"},
+                  {"a"},
+                  Plain,
+                  "r.pdf",
+                  true},
         Arguments{"Nothing", {}, {}, Plain, nullptr, true},
         Arguments{"JsonWithoutFile", {"--json"}, {}, Json, nullptr, true},
         Arguments{"UnknownOption", {"--verbose", "a.sou"}, {"a.sou"}, Plain, nullptr, true},
@@ -108,7 +121,8 @@ TEST_P(CheckExamples, GiveTheirListedOutcome)
     const QJsonObject json = jsonOf(result.out);
     EXPECT_EQ(json[u"step"].toString(), QString::fromUtf8(e.step));
     EXPECT_EQ(json[u"status"].toString(), QString::fromUtf8(e.status));
-    EXPECT_EQ(runCheckCommand({example(e.file)}).exitCode, e.exitCode) << "plain output, same status";
+    EXPECT_EQ(runCheckCommand({example(e.file)}).exitCode, e.exitCode)
+        << "plain output, same status";
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -137,7 +151,8 @@ TEST(CheckCommand, JsonHoldsEveryFieldAndJudgement)
     EXPECT_EQ(fields[u"boltStress"].toString(), QStringLiteral("1.745"));
     EXPECT_EQ(fields[u"weldRatio"].toString(), QStringLiteral("0.941"));
     const QJsonObject verdicts = json[u"verdicts"].toObject();
-    EXPECT_EQ(verdicts.keys(), (QStringList{"boltVerdict", "ribVerdict", "thicknessVerdict", "weldVerdict"}));
+    EXPECT_EQ(verdicts.keys(),
+              (QStringList{"boltVerdict", "ribVerdict", "thicknessVerdict", "weldVerdict"}));
     const QJsonObject thickness = verdicts[u"thicknessVerdict"].toObject();
     EXPECT_EQ(thickness[u"text"].toString(), QStringLiteral("(cm) < t ・・ＯＫ"));
     EXPECT_EQ(thickness[u"shown"], QJsonValue(true));
@@ -146,17 +161,20 @@ TEST(CheckCommand, JsonHoldsEveryFieldAndJudgement)
 TEST(CheckCommand, PlainOutputListsCaptionValueAndUnit)
 {
     const QString out = QString::fromUtf8(runCheckCommand({example("missing-rib-height.sou")}).out);
-    for (const char* line : {"［ファイル］ " FLANGE_EXAMPLES_DIR "/missing-rib-height.sou\n［入力］\n",
-                             "  使用ボルト: Ｍ27\n", "  (t・cm)曲げモーメント: 600 t・cm\n",
-                             "  (cm)リブプレート（RPL）高さ: \n", "  引張応力度: 1.75 t/cm2\n",
-                             "  ボルト応力度比 σt/(ft0×1.5): 0.833\n", "  Ａ.ボルトの算定: < 1.0・・・・・・・・ＯＫ\n",
-                             "  Ｃ.リブプレート: （表示なし）\n", "数値が入力されていません。"})
+    for (const char* line :
+         {"［ファイル］ " FLANGE_EXAMPLES_DIR "/missing-rib-height.sou\n［入力］\n",
+          "  使用ボルト: Ｍ27\n", "  (t・cm)曲げモーメント: 600 t・cm\n",
+          "  (cm)リブプレート（RPL）高さ: \n", "  引張応力度: 1.75 t/cm2\n",
+          "  ボルト応力度比 σt/(ft0×1.5): 0.833\n",
+          "  Ａ.ボルトの算定: < 1.0・・・・・・・・ＯＫ\n", "  Ｃ.リブプレート: （表示なし）\n",
+          "数値が入力されていません。"})
         EXPECT_TRUE(out.contains(QString::fromUtf8(line))) << line << "\n" << out.toStdString();
 }
 
 TEST(CheckCommand, FileProblemsAreUsageErrors)
 {
-    for (const QByteArray& path : {example("no-such-design.sou"), QByteArray(FLANGE_EXAMPLES_DIR)}) {
+    for (const QByteArray& path :
+         {example("no-such-design.sou"), QByteArray(FLANGE_EXAMPLES_DIR)}) {
         const auto result = runCheckCommand({path});
         EXPECT_EQ(result.exitCode, flange::checkExitUsageOrFile);
         EXPECT_TRUE(result.out.isEmpty());
@@ -169,8 +187,9 @@ TEST(CheckCommand, HelpNamesOptionsAndExitStatuses)
     const auto result = runCheckCommand({"--help"});
     EXPECT_EQ(result.exitCode, flange::checkExitOk);
     const QString help = QString::fromUtf8(result.out);
-    for (const char* part : {"--json", "--jsonl", "--csv", "--pdf-dir", "--version", "missing-input",
-                             "B-thickness", "\"shown\"", "\"error\"", "0  ok", "1  ng", "3  missing"})
+    for (const char* part :
+         {"--json", "--jsonl", "--csv", "--pdf-dir", "--version", "missing-input", "B-thickness",
+          "\"shown\"", "\"error\"", "0  ok", "1  ng", "3  missing"})
         EXPECT_TRUE(help.contains(QString::fromUtf8(part))) << part;
 }
 
@@ -203,7 +222,8 @@ TEST_P(CheckRuns, ReportEveryFileAndTheWorstStatus)
         outcomes += json.contains(u"error") ? QStringLiteral("error") : json[u"status"].toString();
     }
     EXPECT_EQ(outcomes, r.outcomes);
-    EXPECT_EQ(result.err.count('\n'), r.outcomes.count(QStringLiteral("error"))) << result.err.toStdString();
+    EXPECT_EQ(result.err.count('\n'), r.outcomes.count(QStringLiteral("error")))
+        << result.err.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -211,16 +231,21 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Run{"AllOk", {"worked-example.sou", "worked-example.sou"}, 0, {"ok", "ok"}},
         Run{"NgOverOk", {"worked-example.sou", "weld-ng.sou"}, 1, {"ok", "ng"}},
-        Run{"MissingOverNg", {"bolt-ng.sou", "missing-rib-height.sou", "rib-ng.sou"}, 3,
+        Run{"MissingOverNg",
+            {"bolt-ng.sou", "missing-rib-height.sou", "rib-ng.sou"},
+            3,
             {"ng", "missing-input", "ng"}},
-        Run{"UnreadableOverAll", {"missing-rib-height.sou", "none.sou", "weld-ng.sou"}, 2,
+        Run{"UnreadableOverAll",
+            {"missing-rib-height.sou", "none.sou", "weld-ng.sou"},
+            2,
             {"missing-input", "error", "ng"}},
         Run{"UnreadableFirst", {"none.sou", "worked-example.sou"}, 2, {"error", "ok"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CheckCommand, JsonOfSeveralFilesIsAnArrayWithTheirErrors)
 {
-    const auto result = runCheckCommand({"--json", example("worked-example.sou"), example("none.sou")});
+    const auto result =
+        runCheckCommand({"--json", example("worked-example.sou"), example("none.sou")});
     QJsonParseError error;
     const QJsonArray array = QJsonDocument::fromJson(result.out, &error).array();
     ASSERT_EQ(error.error, QJsonParseError::NoError) << result.out.toStdString();
@@ -239,15 +264,18 @@ TEST(CheckCommand, CsvHasAMarkAHeaderAndOneRowPerFile)
     const QStringList header = lines[0].split(u',');
     EXPECT_EQ(header.size(), 3 + 16 + 8 + 1);
     EXPECT_EQ(header.mid(0, 4), (QStringList{"file", "step", "status", "boltTension"}));
-    EXPECT_EQ(header.mid(header.size() - 3), (QStringList{"weldVerdict", "weldVerdictShown", "error"}));
+    EXPECT_EQ(header.mid(header.size() - 3),
+              (QStringList{"weldVerdict", "weldVerdictShown", "error"}));
     const QStringList weld = lines[1].split(u',');
     EXPECT_EQ(weld.size(), header.size());
     EXPECT_EQ(weld[1] + u' ' + weld[2] + u' ' + weld[header.indexOf(u"weldRatio")],
               QStringLiteral("D ng 1.411"));
     EXPECT_EQ(weld[header.indexOf(u"weldVerdictShown")], QStringLiteral("true"));
     // The unreadable file: quoted for its comma, kept from being taken as a formula.
-    EXPECT_TRUE(lines[2].startsWith(QStringLiteral("\"'=1+1,x.sou\",,,"))) << lines[2].toStdString();
-    EXPECT_TRUE(lines[2].endsWith(QStringLiteral("（見つかりません）。\""))) << lines[2].toStdString();
+    EXPECT_TRUE(lines[2].startsWith(QStringLiteral("\"'=1+1,x.sou\",,,")))
+        << lines[2].toStdString();
+    EXPECT_TRUE(lines[2].endsWith(QStringLiteral("（見つかりません）。\"")))
+        << lines[2].toStdString();
     EXPECT_EQ(lines[3], QString());
 }
 
@@ -264,7 +292,8 @@ TEST(CheckCommand, PlainOutputShowsControlCharactersVisibly)
     file.close();
     const auto result = runCheckCommand({path});
     EXPECT_EQ(result.exitCode, flange::checkExitMissingInput);
-    EXPECT_TRUE(result.out.contains("  使用ボルト: \\x1B[2J\\x07\\x08\n")) << result.out.toStdString();
+    EXPECT_TRUE(result.out.contains("  使用ボルト: \\x1B[2J\\x07\\x08\n"))
+        << result.out.toStdString();
     for (const char c : result.out)
         EXPECT_TRUE(uchar(c) >= 0x20 || c == '\n') << "control byte " << int(c);
     // JSON escapes them and gives the text back as it was.
@@ -289,9 +318,11 @@ TEST(CheckCommand, NonUtf8FileNamesAreOpenedAndShown)
     ::close(fd);
     const auto result = runCheckCommand({"--json", name});
     EXPECT_EQ(result.exitCode, flange::checkExitOk) << result.err.toStdString();
-    EXPECT_EQ(jsonOf(result.out)[u"file"].toString(), dir.path() + QStringLiteral("/\\x90\\xDD\\x8Cv.sou"));
+    EXPECT_EQ(jsonOf(result.out)[u"file"].toString(),
+              dir.path() + QStringLiteral("/\\x90\\xDD\\x8Cv.sou"));
     const auto missing = runCheckCommand({name + ".missing"});
-    EXPECT_TRUE(missing.err.contains("/\\x90\\xDD\\x8Cv.sou.missing」")) << missing.err.toStdString();
+    EXPECT_TRUE(missing.err.contains("/\\x90\\xDD\\x8Cv.sou.missing」"))
+        << missing.err.toStdString();
 }
 
 } // namespace

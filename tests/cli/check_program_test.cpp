@@ -16,7 +16,10 @@
 
 namespace {
 
-QString example(const char* file) { return QStringLiteral(FLANGE_EXAMPLES_DIR "/") + QString::fromUtf8(file); }
+QString example(const char* file)
+{
+    return QStringLiteral(FLANGE_EXAMPLES_DIR "/") + QString::fromUtf8(file);
+}
 
 QByteArray contentsOf(const QString& path)
 {
@@ -63,7 +66,8 @@ Finished runProgram(const QStringList& arguments, const QByteArray& standardInpu
 void expectOwnMessagesOnly(const QByteArray& err)
 {
     for (const QByteArray& line : err.split('\n'))
-        EXPECT_TRUE(line.isEmpty() || line.startsWith("flangecheck-cli: ") || line.startsWith("使い方: "))
+        EXPECT_TRUE(line.isEmpty() || line.startsWith("flangecheck-cli: ")
+                    || line.startsWith("使い方: "))
             << line.toStdString();
 }
 
@@ -142,22 +146,25 @@ TEST_P(ReportTargets, AreRefused)
     ASSERT_TRUE(QFile::copy(example("worked-example.sou"), design));
     const QByteArray before = contentsOf(design);
     ASSERT_EQ(::link(QFile::encodeName(design).constData(),
-                     QFile::encodeName(dir.filePath(QStringLiteral("link.sou"))).constData()), 0);
+                     QFile::encodeName(dir.filePath(QStringLiteral("link.sou"))).constData()),
+              0);
     ASSERT_TRUE(QFile::copy(example("bolt-ng.sou"), dir.filePath(QStringLiteral("b.pdf"))));
-    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("fifo"))).constData(), 0600), 0);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("fifo"))).constData(), 0600),
+              0);
 
     QStringList arguments = r.arguments;
     arguments.replaceInStrings(QStringLiteral("DIR"), dir.path());
-    const QString input = *r.standardInput ? dir.filePath(QString::fromUtf8(r.standardInput)) : QString();
+    const QString input =
+        *r.standardInput ? dir.filePath(QString::fromUtf8(r.standardInput)) : QString();
     // A FIFO opened for writing would block here until the test gives up.
     const Finished finished = runProgram(arguments, {}, input);
     EXPECT_EQ(finished.exitCode, r.exitCode);
     const QString reason = QString::fromUtf8(r.reason).replace(QStringLiteral("DIR"), dir.path());
-    EXPECT_TRUE(QString::fromUtf8(finished.err).contains(reason))
-        << finished.err.toStdString();
+    EXPECT_TRUE(QString::fromUtf8(finished.err).contains(reason)) << finished.err.toStdString();
     expectOwnMessagesOnly(finished.err);
     EXPECT_EQ(contentsOf(design), before);
-    EXPECT_EQ(contentsOf(dir.filePath(QStringLiteral("b.pdf"))), contentsOf(example("bolt-ng.sou")));
+    EXPECT_EQ(contentsOf(dir.filePath(QStringLiteral("b.pdf"))),
+              contentsOf(example("bolt-ng.sou")));
     EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("nowhere"))));
 }
 
@@ -165,16 +172,31 @@ INSTANTIATE_TEST_SUITE_P(
     Targets, ReportTargets,
     ::testing::Values(
         Refusal{"TheDesignItself", {"--pdf", "DIR/a.sou", "DIR/a.sou"}, 2, "設計ファイルそのもの"},
-        Refusal{"TheDesignByAnotherPath", {"--pdf", "DIR/./a.sou", "DIR/a.sou"}, 2, "設計ファイルそのもの"},
-        Refusal{"AHardLinkToTheDesign", {"--pdf", "DIR/link.sou", "DIR/a.sou"}, 2, "設計ファイルそのもの"},
-        Refusal{"TheDesignOnStandardInput", {"--pdf", "DIR/link.sou", "-"}, 2, "設計ファイルそのもの", "a.sou"},
+        Refusal{"TheDesignByAnotherPath",
+                {"--pdf", "DIR/./a.sou", "DIR/a.sou"},
+                2,
+                "設計ファイルそのもの"},
+        Refusal{"AHardLinkToTheDesign",
+                {"--pdf", "DIR/link.sou", "DIR/a.sou"},
+                2,
+                "設計ファイルそのもの"},
+        Refusal{"TheDesignOnStandardInput",
+                {"--pdf", "DIR/link.sou", "-"},
+                2,
+                "設計ファイルそのもの",
+                "a.sou"},
         Refusal{"AFifo", {"--pdf", "DIR/fifo", "DIR/a.sou"}, 2, "通常のファイルではありません"},
         Refusal{"AFolder", {"--pdf", "DIR", "DIR/a.sou"}, 2, "通常のファイルではありません"},
-        Refusal{"AMissingFolder", {"--pdf", "DIR/nowhere/a.pdf", "DIR/a.sou"}, 2, "書き出せませんでした"},
+        Refusal{"AMissingFolder",
+                {"--pdf", "DIR/nowhere/a.pdf", "DIR/a.sou"},
+                2,
+                "書き出せませんでした"},
         Refusal{"NoName", {"--pdf", "", "DIR/a.sou"}, 2, "--pdf のあとに"},
         // The report of a.sou would be DIR/a.pdf; b.pdf is a design of the run and is never a target.
-        Refusal{"ADesignOfTheRunInTheFolder", {"--pdf-dir", "DIR", "DIR/a.sou", "DIR/b.pdf"},
-                2, "「DIR/b.pdf」に書き出せません（設計ファイルそのもの"}),
+        Refusal{"ADesignOfTheRunInTheFolder",
+                {"--pdf-dir", "DIR", "DIR/a.sou", "DIR/b.pdf"},
+                2,
+                "「DIR/b.pdf」に書き出せません（設計ファイルそのもの"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -12,7 +12,7 @@ namespace {
 
 struct Shown {
     const char* name;
-    QByteArray text; // UTF-8 for field texts, any bytes for file names
+    QByteArray text;   // UTF-8 for field texts, any bytes for file names
     const char* field; // null for bytes that are no UTF-8 text
     const char* file;
 };
@@ -25,7 +25,8 @@ TEST_P(ShownText, KeepsPrintableTextAndWritesTheRestVisibly)
 {
     const auto& s = GetParam();
     if (s.field) {
-        EXPECT_EQ(flange::withVisibleControls(QString::fromUtf8(s.text)), QString::fromUtf8(s.field));
+        EXPECT_EQ(flange::withVisibleControls(QString::fromUtf8(s.text)),
+                  QString::fromUtf8(s.field));
     }
     EXPECT_EQ(flange::shownFileName(s.text), QString::fromUtf8(s.file));
 }
@@ -36,7 +37,10 @@ INSTANTIATE_TEST_SUITE_P(
         Shown{"Plain", "Ｍ27 (t・cm) \\ ~", "Ｍ27 (t・cm) \\ ~", "Ｍ27 (t・cm) \\ ~"},
         Shown{"C0", QByteArray("\x00\x1b[31m\t\r\n\x1f", 10), "\\x00\\x1B[31m\\x09\\x0D\\x0A\\x1F",
               "\\x00\\x1B[31m\\x09\\x0D\\x0A\\x1F"},
-        Shown{"Delete", "a\x7f" "b", "a\\x7Fb", "a\\x7Fb"},
+        Shown{"Delete",
+              "a\x7f"
+              "b",
+              "a\\x7Fb", "a\\x7Fb"},
         Shown{"C1", "\xc2\x80\xc2\x9b\xc2\x9f", "\\u0080\\u009B\\u009F", "\\u0080\\u009B\\u009F"},
         Shown{"JustPastTheControls", "\xc2\xa0\x20", "\xc2\xa0\x20", "\xc2\xa0\x20"},
         // A name that is not UTF-8 as a whole: every byte past ASCII written out, even where a
