@@ -24,6 +24,7 @@ class QAction;
 namespace flange {
 
 class FigureArea;
+class OuterSize;
 class ResultsPane;
 class UserPrompts;
 
@@ -43,6 +44,9 @@ public:
     void setOuterWidthTwips(int twips);
 
 public slots:
+    // Opens a design file as "開く(&O)" does once the file is chosen: a file named on the command
+    // line, or a ".sou" file dropped on the window.
+    void openDesignFile(const QString& path);
     void showResultsPane();
     // The reference panes' buttons: each shows the pane added to the figure area for it, and does
     // nothing while there is none.
@@ -63,6 +67,8 @@ signals:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void createMenus();
@@ -88,6 +94,7 @@ private:
     FigureArea* figureArea_ = nullptr;
     ResultsPane* resultsPane_ = nullptr;
     QAction* printAction_ = nullptr;
+    OuterSize* outerSize_ = nullptr;
 };
 
 } // namespace flange
