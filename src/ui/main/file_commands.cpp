@@ -26,9 +26,7 @@ bool FileCommands::openPath(StepFlow& flow, const QString& path)
         return false;
     }
     lastOpenedPath_ = path;
-    flow.pageReset();
-    for (std::size_t i = 0; i < inputs.size(); ++i)
-        flow.setInput(inputFieldsInFileOrder[i], inputs[i]);
+    flow.openDesign(inputs);
     return true;
 }
 

@@ -97,7 +97,7 @@ QLabel* InputPane::captionLabel(TextField field) const
 
 QPushButton* InputPane::calculateButton(Step step) const
 {
-    return calculateButtons_[static_cast<std::size_t>(stepIndex(step))];
+    return calculateButtons_[stepIndex(step)];
 }
 
 QPushButton* InputPane::paneButton(PaneButton button) const

@@ -137,12 +137,12 @@ void ResultsPane::addHiddenResults()
 
 QPushButton* ResultsPane::nextButton(Step step) const
 {
-    return blocks_[static_cast<std::size_t>(stepIndex(step))].next;
+    return blocks_[stepIndex(step)].next;
 }
 
 QPushButton* ResultsPane::backButton(Step step) const
 {
-    return blocks_[static_cast<std::size_t>(stepIndex(step))].back;
+    return blocks_[stepIndex(step)].back;
 }
 
 void ResultsPane::showState(const StepFlow& flow)
