@@ -6,9 +6,11 @@
 #include "ui/shell/command_line.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QMetaObject>
 
 #include <cstdio>
+#include <functional>
 
 namespace {
 
@@ -28,6 +30,31 @@ int answer(const flange::CommandLine& command)
     std::fputs(text.toLocal8Bit().constData(), stderr);
     return 2;
 }
+
+// Runs a task once a window has been drawn for the first time, when the window manager has placed
+// it on screen: a message box shown then stands centred over the window, not where the window was
+// before it was placed.
+class AfterFirstPaint : public QObject {
+public:
+    AfterFirstPaint(QWidget* window, std::function<void()> task)
+        : QObject(window), task_(std::move(task))
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == parent() && event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QMetaObject::invokeMethod(this, [this] { task_(); deleteLater(); }, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> task_;
+};
 
 } // namespace
 
@@ -51,13 +78,10 @@ int main(int argc, char* argv[])
     flange::DialogPrompts prompts;
     flange::ApplicationShell shell(prompts);
     prompts.setOwner(&shell.mainWindow());
-    shell.showMainWindow();
     if (command.action == Action::Open) {
-        // Once the window is on screen, so that a warning about the file stands over it.
-        QMetaObject::invokeMethod(
-            &shell.mainWindow(),
-            [&shell, path = command.path] { shell.mainWindow().openDesignFile(path); },
-            Qt::QueuedConnection);
+        flange::MainWindow& window = shell.mainWindow();
+        new AfterFirstPaint(&window, [&window, path = command.path] { window.openDesignFile(path); });
     }
+    shell.showMainWindow();
     return application.exec();
 }
