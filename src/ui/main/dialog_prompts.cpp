@@ -1,5 +1,7 @@
 #include "ui/main/dialog_prompts.h"
 
+#include "ui/main/file_dialog_columns.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -32,6 +34,7 @@ QString DialogPrompts::askPath(const QString& rememberedName, bool save)
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     if (!rememberedName.isEmpty())
         dialog.selectFile(rememberedName);
+    fitFileDialogColumns(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
