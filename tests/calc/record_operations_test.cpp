@@ -17,7 +17,7 @@ struct JudgeCase {
 
 class JudgeRatioTest : public ::testing::TestWithParam<JudgeCase> {};
 
-TEST_P(JudgeRatioTest, BelowOneIsOkEverythingElseNg)
+TEST_P(JudgeRatioTest, FromZeroToBelowOneIsOkEverythingElseNg)
 {
     DesignRecord r;
     r.boltRatio = GetParam().ratioText;
@@ -30,7 +30,9 @@ INSTANTIATE_TEST_SUITE_P(
                       JudgeCase{"JustBelow", "0.999", Verdict::Ok},
                       JudgeCase{"RoundedToOne", "1.000", Verdict::Ng},
                       JudgeCase{"Above", "1.250", Verdict::Ng},
-                      JudgeCase{"Negative", "-0.500", Verdict::Ok},
+                      JudgeCase{"Zero", "0.000", Verdict::Ok},
+                      JudgeCase{"Negative", "-0.500", Verdict::Ng},
+                      JudgeCase{"JustNegative", "-0.001", Verdict::Ng},
                       // A check that computed nothing must never pass.
                       JudgeCase{"Empty", "", Verdict::Ng},
                       JudgeCase{"Blank", " ", Verdict::Ng},
