@@ -3,8 +3,8 @@
 #include "ui_test_fixture.h"
 
 #include "calc/design_record.h"
-#include "report/message_box_print_prompts.h"
 #include "ui/main/dialog_prompts.h"
+#include "ui/print/message_box_print_prompts.h"
 
 #include <QApplication>
 #include <QComboBox>

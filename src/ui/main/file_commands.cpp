@@ -24,9 +24,7 @@ bool FileCommands::open(StepFlow& flow)
     }
     const DesignInputs& inputs = read.inputs;
     lastOpenedPath_ = path;
-    flow.pageReset();
-    for (std::size_t i = 0; i < inputs.size(); ++i)
-        flow.setInput(inputFieldsInFileOrder[i], inputs[i]);
+    flow.openDesign(inputs);
     return true;
 }
 
