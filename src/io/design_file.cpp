@@ -35,7 +35,8 @@ std::optional<FileError> refusalOf(const QString& text)
     if (text.contains(u'"'))
         return FileError{FileErrorKind::QuoteInText, {}, {}, {}, {}};
     if (!encodeCp932(text))
-        return FileError{FileErrorKind::UnstorableCharacter, {}, {}, firstUnstorableCharacter(text), {}};
+        return FileError{
+            FileErrorKind::UnstorableCharacter, {}, {}, firstUnstorableCharacter(text), {}};
     return std::nullopt;
 }
 
@@ -53,8 +54,8 @@ QString systemReason(int error) { return QString::fromLocal8Bit(std::strerror(er
 // the path a moment before.
 DesignFileRead readBytes(const QString& path, QByteArray& bytes)
 {
-    const int fd = ::open(QFile::encodeName(path).constData(),
-                          O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) {
         const int error = errno;
         if (error == ENOENT || error == ENOTDIR)

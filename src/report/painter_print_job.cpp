@@ -115,10 +115,7 @@ bool PainterPrintJob::drawPicture(std::string_view name, TwipPoint at)
     return true;
 }
 
-bool PainterPrintJob::newPage()
-{
-    return noted(startDocument() && device_->newPage());
-}
+bool PainterPrintJob::newPage() { return noted(startDocument() && device_->newPage()); }
 
 bool PainterPrintJob::endDocument()
 {

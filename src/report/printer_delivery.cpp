@@ -60,8 +60,8 @@ bool spooledInFull(const QString& path)
     bool isNumber = false;
     const qint64 table =
         tail.mid(marker + 9, tail.size() - 5 - marker - 9).trimmed().toLongLong(&isNumber);
-    return isNumber && table >= 0 && table < file.size() && file.seek(table) &&
-           file.read(4) == "xref";
+    return isNumber && table >= 0 && table < file.size() && file.seek(table)
+           && file.read(4) == "xref";
 }
 
 Handover submit(SpoolJob& job, const Spooler& spooler)
@@ -76,9 +76,8 @@ Handover submit(SpoolJob& job, const Spooler& spooler)
     if (!spooledInFull(spoolFile))
         return finished(Handover::Failed); // nothing is sent: a part of a report is no report
     QProcess lp;
-    lp.start(spooler.program,
-             {"-s", "-d", printer.printerName(), "-t", printer.docName(), "-o",
-              "media=" + printer.pageLayout().pageSize().key(), "--", spoolFile});
+    lp.start(spooler.program, {"-s", "-d", printer.printerName(), "-t", printer.docName(), "-o",
+                               "media=" + printer.pageLayout().pageSize().key(), "--", spoolFile});
     if (!lp.waitForStarted(spooler.answerTimeoutMs))
         return finished(Handover::Failed); // it never ran, so nothing was sent
     if (!lp.waitForFinished(spooler.answerTimeoutMs)) {

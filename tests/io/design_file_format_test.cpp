@@ -171,8 +171,11 @@ constexpr auto unstorable = FileErrorKind::UnstorableCharacter;
 INSTANTIATE_TEST_SUITE_P(
     Texts, DesignFileRefusal,
     ::testing::Values(
-        Refusal{"DoubleQuote", inputsStartingWith({"Ｍ20", "3\"14"}), "(cm2)使用ボルト断面積", quote, ""},
-        Refusal{"Euro", inputsStartingWith({"", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "0.12€"}),
+        Refusal{"DoubleQuote", inputsStartingWith({"Ｍ20", "3\"14"}), "(cm2)使用ボルト断面積",
+                quote, ""},
+        Refusal{"Euro",
+                inputsStartingWith({"", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "",
+                                    "0.12€"}),
                 "参考図－２より", unstorable, "€"},
         Refusal{"Emoji", inputsStartingWith({"Ｍ20😀"}), "使用ボルト", unstorable, "😀"},
         Refusal{"MathematicalMinus",
@@ -181,11 +184,11 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"YenSign", inputsStartingWith({"", "", "", "", "", "", "", "", "", "", "", "¥100"}),
                 "(t)せん断力", unstorable, "¥"},
         // Encodes, but under the code of the numero sign: it would come back as another character.
-        Refusal{"StoredAsAnotherCharacter", inputsStartingWith({"", "\xEF\xA1\xAF"}), "(cm2)使用ボルト断面積",
-                unstorable, "\xEF\xA1\xAF"},
+        Refusal{"StoredAsAnotherCharacter", inputsStartingWith({"", "\xEF\xA1\xAF"}),
+                "(cm2)使用ボルト断面積", unstorable, "\xEF\xA1\xAF"},
         Refusal{"FirstOfTwoInFileOrder",
-                inputsStartingWith({"", "", "", "€", "", "", "", "", "", "", "\""}), "(cm)ボルト列直径",
-                unstorable, "€"}),
+                inputsStartingWith({"", "", "", "€", "", "", "", "", "", "", "\""}),
+                "(cm)ボルト列直径", unstorable, "€"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(DesignInputs, FollowTheFileOrderOfTheRecord)

@@ -11,9 +11,9 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QList>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -45,10 +45,10 @@ inline FileOutcome underFileSizeLimit(rlim_t limitBytes, const std::function<Fil
         const rlimit limit{limitBytes, RLIM_INFINITY};
         ::setrlimit(RLIMIT_FSIZE, &limit);
         const FileOutcome outcome = write();
-        const QByteArray report =
-            outcome ? QByteArray::number(int(outcome->kind)) + '\n' + outcome->path.toUtf8() + '\n' +
-                          outcome->reason.toUtf8()
-                    : QByteArray("ok");
+        const QByteArray report = outcome ? QByteArray::number(int(outcome->kind)) + '\n'
+                                                + outcome->path.toUtf8() + '\n'
+                                                + outcome->reason.toUtf8()
+                                          : QByteArray("ok");
         [[maybe_unused]] const auto sent = ::write(channel[1], report.constData(), report.size());
         ::_exit(0);
     }
@@ -65,7 +65,10 @@ inline FileOutcome underFileSizeLimit(rlim_t limitBytes, const std::function<Fil
     const QList<QByteArray> parts = report.split('\n');
     if (parts.size() != 3)
         return FileError{FileErrorKind::Unwritable, {}, {}, {}, "child failed"};
-    return FileError{FileErrorKind(parts[0].toInt()), QString::fromUtf8(parts[1]), {}, {},
+    return FileError{FileErrorKind(parts[0].toInt()),
+                     QString::fromUtf8(parts[1]),
+                     {},
+                     {},
                      QString::fromUtf8(parts[2])};
 }
 
@@ -105,7 +108,8 @@ inline bool makeFailingTargets(const QString& folder)
     ::mkfifo(QFile::encodeName(dir.filePath("pipe")).constData(), 0600);
     dir.mkdir("folder");
     return ::mknod(QFile::encodeName(dir.filePath("full")).constData(), S_IFCHR | 0666,
-                   makedev(1, 7)) == 0;
+                   makedev(1, 7))
+           == 0;
 }
 
 // What stands at a path: its kind and, for a regular file, its bytes.

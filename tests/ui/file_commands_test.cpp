@@ -212,9 +212,10 @@ void FileCommandsTest::failedSaveWarnsAndKeepsWhatWasThere()
     QCOMPARE(f_->prompts.warnings.size(), std::size_t(1));
     QCOMPARE(f_->prompts.warnings[0].title, QStringLiteral("ペルグリン"));
     const QString text = f_->prompts.warnings[0].text;
-    QVERIFY2(text.startsWith(expected.arg(QDir::toNativeSeparators(pathOf(name)))), qPrintable(text));
-    QCOMPARE(QDir(folder_->path()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden |
-                                             QDir::NoDotAndDotDot),
+    QVERIFY2(text.startsWith(expected.arg(QDir::toNativeSeparators(pathOf(name)))),
+             qPrintable(text));
+    QCOMPARE(QDir(folder_->path())
+                 .entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList({"pipe.sou", "plain"}));
     QVERIFY(plain.open(QIODevice::ReadOnly));
     QCOMPARE(plain.readAll(), QByteArray("saved before"));
@@ -243,7 +244,8 @@ void FileCommandsTest::fileDialogsListAFolderHoldingAPipe()
     }
     const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
     QVERIFY(watch >= 0);
-    QVERIFY(::inotify_add_watch(watch, QFile::encodeName(folder_->path()).constData(), IN_OPEN) >= 0);
+    QVERIFY(::inotify_add_watch(watch, QFile::encodeName(folder_->path()).constData(), IN_OPEN)
+            >= 0);
     f_->watchdog.expectModal(true);
 
     const QString plainFile = pathOf(dialog == "pdf" ? "listed.pdf" : "listed.sou");

@@ -25,22 +25,28 @@ QString fileErrorText(const FileError& error)
     case FileErrorKind::NotFound:
         return QStringLiteral("ファイル「%1」が見つかりません。").arg(file);
     case FileErrorKind::Folder:
-        return QStringLiteral("「%1」はフォルダーです。鋼管仕口ファイルを選んでください。").arg(file);
+        return QStringLiteral("「%1」はフォルダーです。鋼管仕口ファイルを選んでください。")
+            .arg(file);
     case FileErrorKind::NotRegularFile:
         return QStringLiteral("「%1」は通常のファイルではありません。").arg(file);
     case FileErrorKind::TooLarge:
-        return QStringLiteral("ファイル「%1」は大きすぎます（1 MiB を超えています）。鋼管仕口ファイルではありません。")
+        return QStringLiteral("ファイル「%1」は大きすぎます（1 MiB "
+                              "を超えています）。鋼管仕口ファイルではありません。")
             .arg(file);
     case FileErrorKind::Unreadable:
-        return withReason(QStringLiteral("ファイル「%1」を読み込めません。").arg(file), error.reason);
+        return withReason(QStringLiteral("ファイル「%1」を読み込めません。").arg(file),
+                          error.reason);
     case FileErrorKind::Unwritable:
-        return withReason(QStringLiteral("ファイル「%1」に保存できませんでした。").arg(file), error.reason);
+        return withReason(QStringLiteral("ファイル「%1」に保存できませんでした。").arg(file),
+                          error.reason);
     case FileErrorKind::QuoteInText:
         return refusedText(
-            error, QStringLiteral("ダブルクォーテーション（\"）を含む文字列は設計ファイルに保存できません。"));
+            error, QStringLiteral(
+                       "ダブルクォーテーション（\"）を含む文字列は設計ファイルに保存できません。"));
     case FileErrorKind::UnstorableCharacter:
-        return refusedText(error, QStringLiteral("文字「%1」はShift_JIS（コードページ932）で保存できません。")
-                                      .arg(error.character));
+        return refusedText(
+            error, QStringLiteral("文字「%1」はShift_JIS（コードページ932）で保存できません。")
+                       .arg(error.character));
     case FileErrorKind::NoConverter:
         return QStringLiteral("Shift_JIS（コードページ932）の変換が使えません。");
     }

@@ -16,16 +16,18 @@ void MessageBoxPrintPrompts::warnPrintFailed(QWidget* owner, const QString& prin
 
 void MessageBoxPrintPrompts::warnPrintStateUnknown(QWidget* owner, const QString& printerName)
 {
-    QMessageBox::warning(owner, QStringLiteral("印刷"),
-                         QStringLiteral("プリンタ「%1」の印刷キューから応答がなく、印刷されたかどうか"
-                                        "わかりません。印刷キューを確かめてから、もう一度印刷するか"
-                                        "決めてください。")
-                             .arg(printerName));
+    QMessageBox::warning(
+        owner, QStringLiteral("印刷"),
+        QStringLiteral("プリンタ「%1」の印刷キューから応答がなく、印刷されたかどうか"
+                       "わかりません。印刷キューを確かめてから、もう一度印刷するか"
+                       "決めてください。")
+            .arg(printerName));
 }
 
 std::optional<QString> MessageBoxPrintPrompts::askPdfFileName(QWidget* owner)
 {
-    QFileDialog dialog(owner, QStringLiteral("PDFファイル"), lastFileName_, QStringLiteral("PDF (*.pdf)"));
+    QFileDialog dialog(owner, QStringLiteral("PDFファイル"), lastFileName_,
+                       QStringLiteral("PDF (*.pdf)"));
     judgeFilesByNameOnly(dialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

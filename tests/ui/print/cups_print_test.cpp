@@ -158,7 +158,7 @@ void CupsPrintTest::refusingQueueWarnsAndKeepsTheDialogOpen()
 
 void CupsPrintTest::spooledJobIsHandedOnOnlyWhole_data()
 {
-    QTest::addColumn<QString>("spooler"); // what the stand-in for lp does after noting its call
+    QTest::addColumn<QString>("spooler");  // what the stand-in for lp does after noting its call
     QTest::addColumn<qint64>("sizeLimit"); // 0 for none
     QTest::addColumn<bool>("handedOn");
     QTest::addColumn<QString>("outcome"); // "printed", "failed" or "unknown"
@@ -183,7 +183,8 @@ void CupsPrintTest::spooledJobIsHandedOnOnlyWhole()
     const QString lp = folder.filePath("lp");
     QFile script(lp);
     QVERIFY(script.open(QIODevice::WriteOnly));
-    script.write(QStringLiteral("#!/bin/sh\necho \"$@\" >> '%1'\n%2\n").arg(calls, spooler).toUtf8());
+    script.write(
+        QStringLiteral("#!/bin/sh\necho \"$@\" >> '%1'\n%2\n").arg(calls, spooler).toUtf8());
     script.close();
     QVERIFY(script.setPermissions(script.permissions() | QFileDevice::ExeOwner));
 

@@ -111,12 +111,16 @@ void Form4Test::printRun_data()
     QTest::addColumn<bool>("staysOpen");
 
     QTest::newRow("printer") << "Alpha" << -1 << "" << true << false << "" << false;
-    QTest::newRow("failure in the middle") << "Alpha" << 40 << "" << false << false << "failed" << true;
-    QTest::newRow("failure at the start") << "Alpha" << 0 << "" << false << false << "failed" << true;
-    QTest::newRow("no answer from the queue") << "Alpha" << -1 << "" << true << true << "unknown" << true;
+    QTest::newRow("failure in the middle")
+        << "Alpha" << 40 << "" << false << false << "failed" << true;
+    QTest::newRow("failure at the start")
+        << "Alpha" << 0 << "" << false << false << "failed" << true;
+    QTest::newRow("no answer from the queue")
+        << "Alpha" << -1 << "" << true << true << "unknown" << true;
     QTest::newRow("name of no printer") << "Nobody" << -1 << "" << false << false << "" << false;
     QTest::newRow("pdf file") << "PDFファイル" << -1 << "out.pdf" << true << false << "" << false;
-    QTest::newRow("pdf file cancelled") << "PDFファイル" << -1 << "" << false << false << "" << true;
+    QTest::newRow("pdf file cancelled")
+        << "PDFファイル" << -1 << "" << false << false << "" << true;
 }
 
 void Form4Test::printRun()
@@ -153,7 +157,8 @@ void Form4Test::printRun()
     }
     if (printers_->lastJob)
         QVERIFY2(printers_->lastJob->ended(), "every started job is ended, failed or not");
-    QCOMPARE(ui_.prompts.warnedPrinters, warning == "failed" ? QStringList{printerText} : QStringList{});
+    QCOMPARE(ui_.prompts.warnedPrinters,
+             warning == "failed" ? QStringList{printerText} : QStringList{});
     QCOMPARE(ui_.prompts.unknownStatePrinters,
              warning == "unknown" ? QStringList{printerText} : QStringList{});
     QCOMPARE(ui_.dialogOpen(), staysOpen);
