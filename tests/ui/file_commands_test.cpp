@@ -9,11 +9,14 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QDropEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QMimeData>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 
 #include <memory>
 
@@ -42,6 +45,8 @@ private slots:
     void failedSaveWarnsAndKeepsWhatWasThere();
     void fileDialogsListAFolderHoldingAPipe_data();
     void fileDialogsListAFolderHoldingAPipe();
+    void fileGivenWithoutTheDialog_data();
+    void fileGivenWithoutTheDialog();
 
 private:
     QString pathOf(const QString& name) const { return folder_->filePath(name); }
@@ -293,6 +298,62 @@ void FileCommandsTest::fileDialogsListAFolderHoldingAPipe()
     }
     ::close(watch);
     QVERIFY2(opened.isEmpty(), qPrintable(opened.join(", ")));
+}
+
+void FileCommandsTest::fileGivenWithoutTheDialog_data()
+{
+    QTest::addColumn<bool>("dropped"); // else named on the command line
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("outcome"); // "opened", "warned" or "ignored"
+    QTest::newRow("argument") << false << "joint.sou" << "opened";
+    QTest::newRow("argument, unreadable") << false << "nowhere.sou" << "warned";
+    QTest::newRow("dropped") << true << "joint.sou" << "opened";
+    QTest::newRow("dropped, upper case") << true << "JOINT.SOU" << "opened";
+    QTest::newRow("dropped, unreadable") << true << "nowhere.sou" << "warned";
+    QTest::newRow("dropped, not a design") << true << "joint.txt" << "ignored";
+}
+
+void FileCommandsTest::fileGivenWithoutTheDialog()
+{
+    QFETCH(bool, dropped);
+    QFETCH(QString, name);
+    QFETCH(QString, outcome);
+    f_->ui.walkTo(Step::A);
+    const DesignRecord saved = f_->window.stepFlow().record();
+    for (const QString& copy : {QStringLiteral("joint.sou"), QStringLiteral("JOINT.SOU"),
+                                QStringLiteral("joint.txt")}) {
+        f_->prompts.saveAnswers.enqueue(pathOf(copy));
+        f_->ui.triggerMenu("mnurewrit");
+    }
+    f_->ui.walkTo(Step::BShape);
+    const DesignRecord before = f_->window.stepFlow().record();
+
+    if (dropped) {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(pathOf(name))});
+        QDragEnterEvent enter(QPoint(100, 100), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(&f_->window, &enter);
+        QCOMPARE(enter.isAccepted(), outcome != QStringLiteral("ignored"));
+        QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(&f_->window, &drop);
+    } else {
+        f_->window.openDesignFile(pathOf(name));
+    }
+
+    // As "開く(&O)" with that file chosen: the page reset and the inputs filled, or a warning and
+    // the window as it was.
+    QCOMPARE(f_->prompts.warnings.size(), std::size_t(outcome == QStringLiteral("warned")));
+    if (outcome == QStringLiteral("opened")) {
+        QCOMPARE(f_->window.stepFlow().currentStep(), Step::A);
+        for (TextField field : inputFieldsInFileOrder)
+            QCOMPARE(f_->window.stepFlow().record().*field, saved.*field);
+        QCOMPARE(f_->ui.text("Text13"), QString::fromStdString(saved.bendingMoment));
+        QCOMPARE(f_->window.fileCommands().lastOpenedPath(), pathOf(name));
+    } else {
+        QVERIFY(f_->window.stepFlow().record() == before);
+        QCOMPARE(f_->window.stepFlow().currentStep(), Step::BShape);
+        QVERIFY(f_->window.fileCommands().lastOpenedPath().isEmpty());
+    }
 }
 
 QTEST_MAIN(FileCommandsTest)

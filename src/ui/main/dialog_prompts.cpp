@@ -1,6 +1,7 @@
 #include "ui/main/dialog_prompts.h"
 
 #include "ui/common/name_only_file_dialog.h"
+#include "ui/main/file_dialog_columns.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -35,6 +36,7 @@ QString DialogPrompts::askPath(const QString& rememberedName, bool save)
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     if (!rememberedName.isEmpty())
         dialog.selectFile(rememberedName);
+    fitFileDialogColumns(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();

@@ -14,8 +14,11 @@ const QString messageTitle = QStringLiteral("ペルグリン");
 bool FileCommands::open(StepFlow& flow)
 {
     const QString path = prompts_.askOpenPath(rememberedName_);
-    if (path.isEmpty())
-        return false;
+    return !path.isEmpty() && openPath(flow, path);
+}
+
+bool FileCommands::openPath(StepFlow& flow, const QString& path)
+{
     rememberedName_ = path;
     const DesignFileRead read = readDesignFile(path);
     if (read.error) {

@@ -11,6 +11,7 @@
 // the dialog open, so that the user may print again or cancel. When the printer's queue took the
 // job without answering, the warning says instead that the job's state is unknown, so that the
 // user looks at the queue before printing again.
+// Esc closes it as "キャンセル" does.
 
 #include "calc/design_record.h"
 
@@ -39,9 +40,6 @@ public:
     // it is closed.
     Form4(PrinterAccess& printers, RecordSource record, PrintPrompts& prompts, QWidget* mainWindow);
     ~Form4() override;
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildControls();
