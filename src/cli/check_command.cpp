@@ -2,6 +2,7 @@
 
 #include "cli/check_arguments.h"
 #include "cli/design_source.h"
+#include "cli/file_error_message.h"
 #include "cli/report_targets.h"
 #include "cli/run_output.h"
 #include "cli/shown_text.h"
@@ -55,10 +56,11 @@ public:
             options_.pdfPath ? *options_.pdfPath : targets_.inFolder(*options_.pdfDir, designFile);
         if (auto refusal = targets_.refusal(target))
             return refusal;
-        const QString path = QString::fromUtf8(target);
-        if (!writeReportPdf(walk.record, path, pictures_))
-            return QStringLiteral("計算書を「%1」に書き出せませんでした。")
-                .arg(shownFileName(target));
+        if (FileOutcome written =
+                writeReportPdf(walk.record, QString::fromUtf8(target), pictures_)) {
+            written->path = shownFileName(target);
+            return reportFileErrorMessage(*written);
+        }
         return std::nullopt;
     }
 
@@ -138,8 +140,9 @@ int runCheckCommand(const QByteArrayList& arguments, CheckSink& sink)
         const DesignSource source = readDesignSource(file);
         if (!source.inputs) {
             ++tally.fileErrors;
-            sink.err(message(source.error));
-            sink.out(output.unreadable(shown, source.error));
+            const QString error = designFileErrorMessage(*source.error);
+            sink.err(message(error));
+            sink.out(output.unreadable(shown, error));
         } else {
             const WalkResult walk = walkDesign(*source.inputs);
             tally.add(walk.status);

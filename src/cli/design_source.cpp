@@ -13,30 +13,35 @@ namespace flange {
 
 namespace {
 
-// Why a file cannot be opened or read, in the engineer's words where the cause is a common one.
-QString reasonOf(int error)
+// Why a file cannot be opened or read: the kind the engineer is told, and the system's reason in
+// the engineer's words where the cause is a common one.
+FileError errorOf(const QByteArray& name, int error)
 {
+    FileError failure;
+    failure.kind = FileErrorKind::Unreadable;
+    failure.path = name == standardInputName ? QStringLiteral("標準入力") : shownFileName(name);
     switch (error) {
-    case ENOENT: return QStringLiteral("見つかりません");
+    case ENOENT: failure.kind = FileErrorKind::NotFound; break;
+    case EISDIR: failure.kind = FileErrorKind::Folder; break;
     case EACCES:
-    case EPERM: return QStringLiteral("読む権限がありません");
-    case ENOTDIR: return QStringLiteral("途中にフォルダーでないものがあります");
-    case ENAMETOOLONG: return QStringLiteral("名前が長すぎます");
-    case EISDIR: return QStringLiteral("フォルダーです");
-    default: return QString::fromLocal8Bit(std::strerror(error));
+    case EPERM: failure.reason = QStringLiteral("読む権限がありません"); break;
+    case ENOTDIR: failure.reason = QStringLiteral("途中にフォルダーでないものがあります"); break;
+    default: failure.reason = QString::fromLocal8Bit(std::strerror(error)); break;
     }
+    return failure;
 }
 
-QString shownName(const QByteArray& name)
+DesignSource failure(const QByteArray& name, int error)
 {
-    return name == standardInputName ? QStringLiteral("標準入力") : shownFileName(name);
+    return {std::nullopt, errorOf(name, error), std::nullopt};
 }
 
-DesignSource failure(const QByteArray& name, const QString& reason)
+DesignSource failure(const QByteArray& name, FileErrorKind kind)
 {
-    return {std::nullopt,
-            QStringLiteral("「%1」を読み込めません（%2）。").arg(shownName(name), reason),
-            std::nullopt};
+    FileError error = errorOf(name, 0);
+    error.kind = kind;
+    error.reason.clear();
+    return {std::nullopt, error, std::nullopt};
 }
 
 // Reads up to one byte more than a design file may have, so that a file that is too large (or
@@ -71,26 +76,24 @@ DesignSource readOpened(const QByteArray& name, int fd, bool isStandardInput)
 {
     struct stat status {};
     if (::fstat(fd, &status) != 0)
-        return failure(name, reasonOf(errno));
+        return failure(name, errno);
     const bool regular = S_ISREG(status.st_mode);
     if (S_ISDIR(status.st_mode))
-        return failure(name, QStringLiteral("フォルダーです"));
+        return failure(name, FileErrorKind::Folder);
     // A pipe or terminal is what standard input usually is; a named one is never a design file.
     if (!regular && !isStandardInput)
-        return failure(name, QStringLiteral("通常のファイルではありません"));
+        return failure(name, FileErrorKind::NotRegularFile);
     if (regular && status.st_size > maxDesignFileBytes)
-        return failure(name,
-                       QStringLiteral("1 MiB を超えています。鋼管仕口ファイルではありません"));
+        return failure(name, FileErrorKind::TooLarge);
     // O_NONBLOCK, which kept the open from waiting on a FIFO, does not change reading a regular
     // file.
     int error = 0;
     const auto bytes = readAtMostLimit(fd, regular ? qsizetype(status.st_size) : 64 * 1024, error);
     if (!bytes)
-        return failure(name, reasonOf(error));
+        return failure(name, error);
     if (bytes->size() > maxDesignFileBytes)
-        return failure(name,
-                       QStringLiteral("1 MiB を超えています。鋼管仕口ファイルではありません"));
-    DesignSource source{decodeDesignFile(*bytes), {}, std::nullopt};
+        return failure(name, FileErrorKind::TooLarge);
+    DesignSource source{decodeDesignFile(*bytes), std::nullopt, std::nullopt};
     if (regular)
         source.identity = FileIdentity{status.st_dev, status.st_ino};
     return source;
@@ -104,7 +107,7 @@ DesignSource readDesignSource(const QByteArray& name)
         return readOpened(name, STDIN_FILENO, true);
     const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0)
-        return failure(name, reasonOf(errno));
+        return failure(name, errno);
     DesignSource source = readOpened(name, fd, false);
     ::close(fd);
     return source;

@@ -8,6 +8,7 @@
 // no report is ever written over a design of the run.
 
 #include "io/design_file.h"
+#include "io/file_error.h"
 
 #include <QByteArray>
 #include <QString>
@@ -29,7 +30,7 @@ struct FileIdentity {
 
 struct DesignSource {
     std::optional<DesignInputs> inputs;   // nothing when the design could not be read
-    QString error;                        // why not, for the engineer, naming the file
+    std::optional<FileError> error;       // why not; its path as shownFileName gives it
     std::optional<FileIdentity> identity; // of a regular file read, also through standard input
 };
 

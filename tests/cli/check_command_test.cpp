@@ -274,7 +274,7 @@ TEST(CheckCommand, CsvHasAMarkAHeaderAndOneRowPerFile)
     // The unreadable file: quoted for its comma, kept from being taken as a formula.
     EXPECT_TRUE(lines[2].startsWith(QStringLiteral("\"'=1+1,x.sou\",,,")))
         << lines[2].toStdString();
-    EXPECT_TRUE(lines[2].endsWith(QStringLiteral("（見つかりません）。\"")))
+    EXPECT_TRUE(lines[2].endsWith(QStringLiteral("が見つかりません。\"")))
         << lines[2].toStdString();
     EXPECT_EQ(lines[3], QString());
 }

@@ -153,7 +153,9 @@ bool Form4::printOn(const QString& deviceName, bool toFile)
         const bool ended = job->endDocument(); // also after a failure: what was drawn is printed
         printed = drawn && ended;
     }
-    if (!printed)
+    if (!printed && job && job->outcomeUnknown())
+        prompts_.warnPrintStateUnknown(this, deviceName);
+    else if (!printed)
         prompts_.warnPrintFailed(this, deviceName);
     return printed;
 }
