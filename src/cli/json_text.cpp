@@ -5,7 +5,7 @@ namespace flange {
 void JsonText::newLine()
 {
     out_ += '\n';
-    out_.append(qsizetype(hasMembers_.size()) * 4, ' ');
+    out_.append((level_ + qsizetype(hasMembers_.size())) * 4, ' ');
 }
 
 void JsonText::startValue(std::string_view key)
@@ -81,7 +81,7 @@ void JsonText::appendString(std::string_view utf8)
 
 QByteArray JsonText::take()
 {
-    if (indented_)
+    if (indented_ && level_ == 0)
         out_ += '\n';
     return std::move(out_);
 }

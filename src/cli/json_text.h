@@ -17,14 +17,15 @@ namespace flange {
 
 class JsonText {
 public:
-    explicit JsonText(bool indented) : indented_(indented) {}
+    // `level`: how many levels deep the object stands in an indented document (1 inside an array).
+    explicit JsonText(bool indented, int level = 0) : indented_(indented), level_(level) {}
 
     void beginObject(std::string_view key = {});
     void endObject();
     void member(std::string_view key, std::string_view utf8);
     void member(std::string_view key, bool value);
 
-    // The text; an indented document ends with a line end, as QJsonDocument's does.
+    // The text; an indented document at level 0 ends with a line end, as QJsonDocument's does.
     QByteArray take();
 
 private:
@@ -33,6 +34,7 @@ private:
     void newLine();
 
     bool indented_;
+    int level_;
     QByteArray out_;
     std::vector<bool> hasMembers_; // per open object
 };

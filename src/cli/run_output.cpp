@@ -60,7 +60,7 @@ QByteArray RunOutput::design(const QString& file, const WalkResult& walk)
     case OutputFormat::Json:
     case OutputFormat::JsonLines: break;
     }
-    return jsonEntry(jsonReport(file, walk, format_ == OutputFormat::Json));
+    return jsonEntry(jsonReport(file, walk, jsonLayout()));
 }
 
 QByteArray RunOutput::unreadable(const QString& file, const QString& error)
@@ -77,7 +77,7 @@ QByteArray RunOutput::unreadable(const QString& file, const QString& error)
     case OutputFormat::Json:
     case OutputFormat::JsonLines: break;
     }
-    return jsonEntry(jsonError(file, error, format_ == OutputFormat::Json));
+    return jsonEntry(jsonError(file, error, jsonLayout()));
 }
 
 QByteArray RunOutput::end() const
@@ -87,23 +87,19 @@ QByteArray RunOutput::end() const
     return entries_ ? "\n]\n" : "]\n";
 }
 
-QByteArray RunOutput::jsonEntry(QByteArray text)
+JsonLayout RunOutput::jsonLayout() const
+{
+    return {format_ == OutputFormat::Json, jsonArray_ ? 1 : 0};
+}
+
+QByteArray RunOutput::jsonEntry(const QByteArray& text)
 {
     const bool first = entries_++ == 0;
     if (format_ == OutputFormat::JsonLines)
         return text + '\n';
     if (!jsonArray_)
         return text;
-    // Inside the array: indented one level further, apart by commas.
-    text.chop(1);
-    QByteArray entry(first ? "    " : ",\n    ");
-    entry.reserve(entry.size() + text.size() + text.size() / 8);
-    for (const char c : text) {
-        entry += c;
-        if (c == '\n')
-            entry += "    ";
-    }
-    return entry;
+    return (first ? "    " : ",\n    ") + text; // indented one level further, apart by commas
 }
 
 } // namespace flange

@@ -13,6 +13,7 @@
 
 #include "cli/check_arguments.h"
 #include "cli/design_walk.h"
+#include "cli/walk_report.h"
 
 #include <QByteArray>
 #include <QString>
@@ -30,7 +31,8 @@ public:
     QByteArray end() const;
 
 private:
-    QByteArray jsonEntry(QByteArray text);
+    JsonLayout jsonLayout() const;
+    QByteArray jsonEntry(const QByteArray& text);
 
     OutputFormat format_;
     bool jsonArray_;

@@ -115,7 +115,7 @@ QByteArray plainReport(const QString& file, const WalkResult& walk)
     return out;
 }
 
-QByteArray jsonReport(const QString& file, const WalkResult& walk, bool indented)
+QByteArray jsonReport(const QString& file, const WalkResult& walk, JsonLayout layout)
 {
     // Members in the order of their names, as QJsonObject keeps them.
     static const std::vector<const FieldInfo*> fieldsByName = [] {
@@ -134,7 +134,7 @@ QByteArray jsonReport(const QString& file, const WalkResult& walk, bool indented
         return all;
     }();
 
-    JsonText json(indented);
+    JsonText json(layout.indented, layout.level);
     json.beginObject();
     json.beginObject("fields");
     for (const FieldInfo* info : fieldsByName)
@@ -156,9 +156,9 @@ QByteArray jsonReport(const QString& file, const WalkResult& walk, bool indented
     return json.take();
 }
 
-QByteArray jsonError(const QString& file, const QString& error, bool indented)
+QByteArray jsonError(const QString& file, const QString& error, JsonLayout layout)
 {
-    JsonText json(indented);
+    JsonText json(layout.indented, layout.level);
     json.beginObject();
     json.member("error", error.toStdString());
     json.member("file", file.toStdString());

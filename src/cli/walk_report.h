@@ -24,10 +24,14 @@ QByteArray plainReport(const QString& file, const WalkResult& walk);
 
 // {"file": ..., "step": ..., "status": ..., "fields": {<33 texts by record field name>},
 //  "verdicts": {"boltVerdict": {"text": ..., "shown": ...}, ...}}, members in name order, indented
-// as QJsonDocument does or compact on one line. And {"file": ..., "error": ...} for a file that
-// could not be read.
-QByteArray jsonReport(const QString& file, const WalkResult& walk, bool indented);
-QByteArray jsonError(const QString& file, const QString& error, bool indented);
+// as QJsonDocument does (standing `level` levels deep, 1 inside an array) or compact on one line.
+// And {"file": ..., "error": ...} for a file that could not be read.
+struct JsonLayout {
+    bool indented = true;
+    int level = 0;
+};
+QByteArray jsonReport(const QString& file, const WalkResult& walk, JsonLayout layout);
+QByteArray jsonError(const QString& file, const QString& error, JsonLayout layout);
 
 // The columns of a design's CSV row: file, step, status, the 16 results by record field name, each
 // judgement's text and whether it is shown ("boltVerdict", "boltVerdictShown", ...), and "error"
