@@ -101,45 +101,6 @@ INSTANTIATE_TEST_SUITE_P(
         Arguments{"UnknownPdfLikeOption", {"--pdfs", "a.sou"}, {"a.sou"}, Plain, nullptr, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
-struct ExampleOutcome {
-    const char* file;
-    int exitCode;
-    const char* step;
-    const char* status;
-};
-
-void PrintTo(const ExampleOutcome& e, std::ostream* os) { *os << e.file; }
-
-class CheckExamples : public ::testing::TestWithParam<ExampleOutcome> {};
-
-TEST_P(CheckExamples, GiveTheirListedOutcome)
-{
-    const auto& e = GetParam();
-    const auto result = runCheckCommand({"--json", example(e.file)});
-    EXPECT_EQ(result.exitCode, e.exitCode);
-    EXPECT_TRUE(result.err.isEmpty()) << result.err.toStdString();
-    const QJsonObject json = jsonOf(result.out);
-    EXPECT_EQ(json[u"step"].toString(), QString::fromUtf8(e.step));
-    EXPECT_EQ(json[u"status"].toString(), QString::fromUtf8(e.status));
-    EXPECT_EQ(runCheckCommand({example(e.file)}).exitCode, e.exitCode)
-        << "plain output, same status";
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Files, CheckExamples,
-    ::testing::Values(ExampleOutcome{"worked-example.sou", 0, "D", "ok"},
-                      ExampleOutcome{"file-format-example.sou", 1, "A", "ng"},
-                      ExampleOutcome{"bolt-ng.sou", 1, "A", "ng"},
-                      ExampleOutcome{"thickness-ng.sou", 1, "B-thickness", "ng"},
-                      ExampleOutcome{"rib-ng.sou", 1, "C", "ng"},
-                      ExampleOutcome{"weld-ng.sou", 1, "D", "ng"},
-                      ExampleOutcome{"missing-rib-height.sou", 3, "C", "missing-input"}),
-    [](const auto& info) {
-        std::string name = info.param.file;
-        std::erase_if(name, [](char c) { return c == '-' || c == '.'; });
-        return name;
-    });
-
 TEST(CheckCommand, JsonHoldsEveryFieldAndJudgement)
 {
     const QJsonObject json = jsonOf(runCheckCommand({"--json", example("worked-example.sou")}).out);
