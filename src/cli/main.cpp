@@ -32,6 +32,8 @@ public:
 
     void out(QByteArrayView bytes) override
     {
+        if (bytes.isEmpty())
+            return; // an empty view may carry no data pointer at all
         if (outOnTerminal_)
             clearProgress();
         std::fwrite(bytes.data(), 1, std::size_t(bytes.size()), stdout);
@@ -39,6 +41,8 @@ public:
 
     void err(QByteArrayView bytes) override
     {
+        if (bytes.isEmpty())
+            return;
         clearProgress();
         std::fflush(stdout); // keeps the messages in step with the output on one terminal
         std::fwrite(bytes.data(), 1, std::size_t(bytes.size()), stderr);
