@@ -24,6 +24,7 @@ class QAction;
 namespace flange {
 
 class FigureArea;
+class HintMarks;
 class ResultsPane;
 class UserPrompts;
 
@@ -36,6 +37,7 @@ public:
     const FileCommands& fileCommands() const { return files_; }
 
     InputPane* inputPane() const { return inputPane_; }
+    HintMarks* hintMarks() const { return hintMarks_; }
     FigureArea* figureArea() const { return figureArea_; }
     ResultsPane* resultsPane() const { return resultsPane_; }
 
@@ -85,6 +87,7 @@ private:
     StepFlow flow_;
     FileCommands files_;
     InputPane* inputPane_ = nullptr;
+    HintMarks* hintMarks_ = nullptr;
     FigureArea* figureArea_ = nullptr;
     ResultsPane* resultsPane_ = nullptr;
     QAction* printAction_ = nullptr;
