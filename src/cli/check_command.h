@@ -3,7 +3,7 @@
 // flangecheck-cli: checks a design file from the command line, as the main window would after
 // Open and the engineer pressing each step's calculate and "next >>" in turn.
 //
-//   flangecheck-cli [--json] DESIGN.sou
+//   flangecheck-cli [--json] [--strict] [--pdf REPORT.pdf] DESIGN.sou
 //
 // The command is a plain function of its arguments so that tests can run it without a process.
 
@@ -19,11 +19,13 @@ enum CheckExitStatus : int {
     checkExitNg = 1,           // stopped by an NG judgement, or step D has one
     checkExitUsageOrFile = 2,  // wrong arguments, or the design file cannot be read
     checkExitMissingInput = 3, // stopped at a step with an empty input it needs
+    checkExitHints = 4,        // with --strict: every judgement OK, but the design raised hints
 };
 
 struct CheckOptions {
     bool help = false;
     bool json = false;
+    bool strict = false; // a passing run with hints ends with checkExitHints
     QString designPath;
     QString pdfPath; // where to write the calculation report after the walk; empty for none
 };

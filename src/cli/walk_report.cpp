@@ -1,6 +1,8 @@
 #include "cli/walk_report.h"
 
 #include "calc/field_catalog.h"
+#include "calc/hints.h"
+#include "cli/hint_report.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -93,6 +95,7 @@ QByteArray plainReport(const WalkResult& walk)
                    .arg(text(verdictHeadings[i]),
                         judgement.shown ? text(judgement.text) : QStringLiteral("（表示なし）"));
     }
+    out += plainHintSection(findHints(walk.record));
     out += QStringLiteral("［結論］ %1\n").arg(conclusion(walk));
     return out.toUtf8();
 }
@@ -115,6 +118,7 @@ QByteArray jsonReport(const WalkResult& walk)
         {QStringLiteral("status"), text(statusName(walk.status))},
         {QStringLiteral("fields"), fields},
         {QStringLiteral("verdicts"), verdicts},
+        {QStringLiteral("hints"), jsonHints(findHints(walk.record))},
     };
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }

@@ -16,12 +16,12 @@ std::string_view stepName(WalkStep step);
 // "ok", "ng" or "missing-input".
 std::string_view statusName(WalkStatus status);
 
-// One line per input, result and judgement: the caption, the text and the unit; then where the walk
-// stopped and why. UTF-8.
+// One line per input, result and judgement: the caption, the text and the unit; the hints, if any
+// (hint_report.h); then where the walk stopped and why. UTF-8.
 QByteArray plainReport(const WalkResult& walk);
 
 // {"step": ..., "status": ..., "fields": {<33 texts by record field name>},
-//  "verdicts": {"boltVerdict": {"text": ..., "shown": ...}, ...}}. UTF-8.
+//  "verdicts": {"boltVerdict": {"text": ..., "shown": ...}, ...}, "hints": [...]}. UTF-8.
 QByteArray jsonReport(const WalkResult& walk);
 
 } // namespace flange

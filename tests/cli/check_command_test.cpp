@@ -3,6 +3,7 @@
 
 #include "cli/check_command.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QFile>
@@ -107,7 +108,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(CheckCommand, JsonHoldsEveryFieldAndJudgement)
 {
     const QJsonObject json = jsonOf(runCheckCommand({"--json", example("worked-example.sou")}).out);
-    EXPECT_EQ(json.keys(), (QStringList{"fields", "status", "step", "verdicts"}));
+    EXPECT_EQ(json.keys(), (QStringList{"fields", "hints", "status", "step", "verdicts"}));
     const QJsonObject fields = json[u"fields"].toObject();
     EXPECT_EQ(fields.size(), 33);
     EXPECT_EQ(fields[u"boltSize"].toString(), QStringLiteral("Ｍ27"));
@@ -118,6 +119,52 @@ TEST(CheckCommand, JsonHoldsEveryFieldAndJudgement)
     const QJsonObject thickness = verdicts[u"thicknessVerdict"].toObject();
     EXPECT_EQ(thickness[u"text"].toString(), QStringLiteral("(cm) < t ・・ＯＫ"));
     EXPECT_EQ(thickness[u"shown"], QJsonValue(true));
+}
+
+// The worked example types α0 0.12 where the chart gives 0.150 at 1.25: a hint that changes no
+// outcome, except that --strict turns a passing run with hints into exit status 4.
+TEST(CheckCommand, HintsAreListedAndOnlyStrictPassingRunsEndDifferently)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QFile worked(example("worked-example.sou"));
+    ASSERT_TRUE(worked.open(QIODevice::ReadOnly));
+    const QString clean = dir.filePath(QStringLiteral("clean.sou"));
+    QFile cleanFile(clean);
+    ASSERT_TRUE(cleanFile.open(QIODevice::WriteOnly));
+    cleanFile.write(worked.readAll().replace("\"0.12\"", "\"0.15\""));
+    cleanFile.close();
+
+    const struct {
+        QStringList arguments;
+        int exitCode;
+        int hints;
+    } runs[] = {
+        {{"--json", example("worked-example.sou")}, 0, 1},
+        {{"--json", "--strict", example("worked-example.sou")}, 4, 1},
+        {{"--json", "--strict", example("thickness-ng.sou")}, 1, 1},
+        {{"--json", "--strict", clean}, 0, 0},
+    };
+    for (const auto& run : runs) {
+        const auto result = runCheckCommand(run.arguments);
+        EXPECT_EQ(result.exitCode, run.exitCode) << run.arguments.join(' ').toStdString();
+        EXPECT_EQ(jsonOf(result.out)[u"hints"].toArray().size(), run.hints);
+    }
+
+    const QJsonObject json = jsonOf(runCheckCommand({"--json", example("worked-example.sou")}).out);
+    const QJsonObject hint = json[u"hints"].toArray().first().toObject();
+    const QString message = QStringLiteral("図－２では Ly/Lx＝1.25 のとき α0≈0.150 です（入力 0.12）。"
+                                           "α0 が小さいと M0 とプレート厚さを小さく見積もります。");
+    EXPECT_EQ(hint[u"kind"].toString(), QStringLiteral("alpha0-below-chart"));
+    EXPECT_EQ(hint[u"fields"].toArray(), (QJsonArray{"alpha0", "edgeRatio"}));
+    EXPECT_EQ(hint[u"message"].toString(), message);
+    EXPECT_DOUBLE_EQ(hint[u"chart"].toDouble(), 0.150);
+    EXPECT_EQ(json[u"fields"].toObject()[u"requiredThickness"].toString(), QStringLiteral("1.55"));
+
+    const QString plain = QString::fromUtf8(runCheckCommand({example("worked-example.sou")}).out);
+    EXPECT_TRUE(plain.contains(QStringLiteral("［注意］\n  ") + message + QStringLiteral("\n［結論］")))
+        << plain.toStdString();
+    EXPECT_FALSE(QString::fromUtf8(runCheckCommand({clean}).out).contains(QStringLiteral("［注意］")));
 }
 
 TEST(CheckCommand, PlainOutputListsCaptionValueAndUnit)
@@ -145,7 +192,7 @@ TEST(CheckCommand, HelpNamesOptionsAndExitStatuses)
     const auto result = runCheckCommand({"--help"});
     EXPECT_EQ(result.exitCode, flange::checkExitOk);
     const QString help = QString::fromUtf8(result.out);
-    for (const char* part : {"--json", "missing-input", "B-thickness", "\"shown\"", "0  ok", "1  ng", "3  missing"})
+    for (const char* part : {"--json", "--strict", "4  ", "missing-input", "B-thickness", "\"shown\"", "0  ok", "1  ng", "3  missing"})
         EXPECT_TRUE(help.contains(QString::fromUtf8(part))) << part;
 }
 
