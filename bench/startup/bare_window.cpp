@@ -2,7 +2,7 @@
 // Japanese label in the program's font, and nothing else. Like the program, it reports its first
 // paint and ends when FLANGECHECK_STARTUP_PROBE is set.
 
-#include "ui/shell/startup_probe.h"
+#include "startup_probe.h"
 
 #include <QApplication>
 #include <QFont>

@@ -1,5 +1,6 @@
-// Start-up benchmark: starts flangecheck and a bare Qt main window alternately, each with
-// FLANGECHECK_STARTUP_PROBE set so that it reports its first paint and ends, and prints for each
+// Start-up benchmark: starts the program (with the start-up probe on its main window) and a bare
+// Qt main window alternately, each with FLANGECHECK_STARTUP_PROBE set so that it reports its first
+// paint and ends, and prints for each
 // the median and the shortest time from process start to first paint and the median peak resident
 // memory, with the ratios of the medians. The target is both ratios within 1.3. The shortest times
 // show what the median hides when other work shares the machine.

@@ -3,7 +3,6 @@
 
 #include "ui/main/dialog_prompts.h"
 #include "ui/shell/application_shell.h"
-#include "ui/shell/startup_probe.h"
 
 #include <QApplication>
 
@@ -13,9 +12,6 @@ int main(int argc, char* argv[])
     flange::DialogPrompts prompts;
     flange::ApplicationShell shell(prompts);
     prompts.setOwner(&shell.mainWindow());
-    // Only the start-up benchmark sets this: the program then ends at its first paint.
-    if (qEnvironmentVariableIsSet("FLANGECHECK_STARTUP_PROBE"))
-        new flange::StartupProbe(&shell.mainWindow());
     shell.showMainWindow();
     return application.exec();
 }

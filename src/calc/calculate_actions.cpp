@@ -30,7 +30,14 @@ constexpr std::array<TextField, 16> weldList{
     &R::plateAllowableBending, &R::flangeThickness, &R::alpha0,
     &R::ribThickness, &R::ribHeight, &R::allowableShear, &R::filletSize, &R::weldLength};
 
-bool enabledBy(Verdict v) { return v == Verdict::Ok; }
+JudgementState judged(Verdict v) { return v == Verdict::Ok ? JudgementState::Ok : JudgementState::Ng; }
+
+// A judged step opens its way on exactly when its judgement is OK.
+void gateBy(StepOutcome& step, Verdict v)
+{
+    step.judgement = judged(v);
+    step.next = v == Verdict::Ok ? Gate::Enabled : Gate::Disabled;
+}
 
 // Runs the missing-input check and, when it passes, the action's sections on a copy of the record.
 template <class Sections>
@@ -51,11 +58,14 @@ std::optional<double> runThroughRibs(CalculationOutcome& o, NumberPattern boltSt
                                      VerdictDisplay ribDisplay)
 {
     const auto bolts = runBoltStage(o.record, boltStressPattern, VerdictDisplay::TextOnly);
+    o[Step::A].judgement = judged(*bolts.verdict);
     const auto panel = runPlateShapeStage(o.record, bolts.tension);
-    o.command12Enabled = enabledBy(runPlateThicknessStage(o.record, panel));
+    gateBy(o[Step::BThickness], runPlateThicknessStage(o.record, panel));
     const auto ribs = runRibStage(o.record, panel, ribDisplay);
     if (ribDisplay == VerdictDisplay::Shown)
-        o.command14Enabled = enabledBy(ribs.verdict);
+        gateBy(o[Step::C], ribs.verdict);
+    else
+        o[Step::C].judgement = judged(ribs.verdict);
     return ribs.shearForce;
 }
 
@@ -71,7 +81,7 @@ CalculationOutcome calculateBolts(const DesignRecord& record)
 {
     return calculate(record, boltList, [](CalculationOutcome& o) {
         const auto bolts = runBoltStage(o.record, NumberPattern::TwoDecimals, VerdictDisplay::Shown);
-        o.command8Enabled = enabledBy(*bolts.verdict);
+        gateBy(o[Step::A], *bolts.verdict);
     });
 }
 
@@ -80,7 +90,7 @@ CalculationOutcome calculatePlateShape(const DesignRecord& record)
     return calculate(record, plateShapeList, [](CalculationOutcome& o) {
         const auto bolts = runBoltStage(o.record, NumberPattern::TwoDecimals, std::nullopt);
         runPlateShapeStage(o.record, bolts.tension);
-        o.command10Enabled = true;
+        o[Step::BShape].next = Gate::Enabled;
     });
 }
 
@@ -102,7 +112,7 @@ CalculationOutcome calculateWelds(const DesignRecord& record)
 {
     return calculate(record, weldList, [](CalculationOutcome& o) {
         const auto shearForce = runThroughRibs(o, NumberPattern::ThreeDecimals, VerdictDisplay::Shown);
-        runWeldStage(o.record, shearForce);
+        o[Step::D].judgement = judged(runWeldStage(o.record, shearForce));
     });
 }
 

@@ -2,16 +2,45 @@
 
 // The five calculate actions, one per step page. Each checks that the inputs it needs are not
 // empty, then recomputes every section from A up to its own from the current inputs, writes all
-// results and judgements, and says how the next-step buttons are to be enabled. They keep no state
-// and know nothing of windows: the main window applies the outcome.
+// results and judgements, and says for each step whether its way on to the next step opens and how
+// its judgement came out. They keep no state and know nothing of windows: the step flow applies the
+// outcome.
 
 #include "calc/design_record.h"
 
 #include <array>
-#include <optional>
+#include <cstddef>
 #include <span>
 
 namespace flange {
+
+// The five steps of the design check, in their fixed order: A bolts, B plate shape, B plate
+// thickness, C ribs, D welds.
+enum class Step { A, BShape, BThickness, C, D };
+
+inline constexpr std::array<Step, 5> allSteps{Step::A, Step::BShape, Step::BThickness, Step::C,
+                                              Step::D};
+
+inline constexpr std::size_t stepIndex(Step step) { return static_cast<std::size_t>(step); }
+
+// A step's way on to the next step after a calculation.
+enum class Gate {
+    Unchanged, // the calculation says nothing about it
+    Enabled,
+    Disabled,
+};
+
+// A step's judgement after a calculation.
+enum class JudgementState {
+    NotJudged, // the calculation did not judge this step (step B shape never is)
+    Ok,
+    Ng,
+};
+
+struct StepOutcome {
+    Gate next = Gate::Unchanged;
+    JudgementState judgement = JudgementState::NotJudged;
+};
 
 struct CalculationOutcome {
     enum class Status {
@@ -20,12 +49,10 @@ struct CalculationOutcome {
     };
     Status status = Status::MissingInput;
     DesignRecord record;
+    std::array<StepOutcome, allSteps.size()> steps{}; // by stepIndex
 
-    // The next-step buttons: enabled (true), disabled (false) or left as they are (nothing).
-    std::optional<bool> command8Enabled;  // next after the bolts
-    std::optional<bool> command10Enabled; // next after the plate shape
-    std::optional<bool> command12Enabled; // next after the plate thickness
-    std::optional<bool> command14Enabled; // next after the ribs
+    StepOutcome& operator[](Step step) { return steps[stepIndex(step)]; }
+    const StepOutcome& operator[](Step step) const { return steps[stepIndex(step)]; }
 };
 
 // Step A: section A with the bolt judgement shown.

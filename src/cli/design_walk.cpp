@@ -1,53 +1,28 @@
 #include "cli/design_walk.h"
 
-#include "calc/calculate_actions.h"
-#include "calc/record_operations.h"
+#include "flow/step_flow.h"
+
+#include <algorithm>
 
 namespace flange {
 
-namespace {
-
-struct StepAction {
-    WalkStep step;
-    CalculationOutcome (*calculate)(const DesignRecord&);
-    std::optional<bool> CalculationOutcome::*next; // the step's "next >>"; none for step D
-};
-
-constexpr std::array<StepAction, 5> steps{{
-    {WalkStep::Bolts, calculateBolts, &CalculationOutcome::command8Enabled},
-    {WalkStep::PlateShape, calculatePlateShape, &CalculationOutcome::command10Enabled},
-    {WalkStep::PlateThickness, calculatePlateThickness, &CalculationOutcome::command12Enabled},
-    {WalkStep::Ribs, calculateRibs, &CalculationOutcome::command14Enabled},
-    {WalkStep::Welds, calculateWelds, nullptr},
-}};
-
-bool allJudgementsOk(const DesignRecord& r)
-{
-    return r.boltVerdict.text == ratioOkText && r.thicknessVerdict.text == thicknessOkText
-        && r.ribVerdict.text == ratioOkText && r.weldVerdict.text == ratioOkText;
-}
-
-} // namespace
-
 WalkResult walkDesign(const DesignInputs& inputs)
 {
+    StepFlow flow;
+    flow.openDesign(inputs);
     WalkResult result;
-    applyInputs(result.record, inputs);
-    for (const StepAction& action : steps) {
-        result.step = action.step;
-        CalculationOutcome outcome = action.calculate(result.record);
-        if (outcome.status == CalculationOutcome::Status::MissingInput) {
-            result.status = WalkStatus::MissingInput;
+    do {
+        result.step = flow.currentStep();
+        if (flow.calculate() == CalculationOutcome::Status::MissingInput) {
+            result.record = flow.record();
             return result;
         }
-        result.record = std::move(outcome.record);
-        // Entering a step disables its "next >>"; only its own calculation can enable it.
-        if (action.next && !(outcome.*action.next).value_or(false)) {
-            result.status = WalkStatus::Ng;
-            return result;
-        }
-    }
-    result.status = allJudgementsOk(result.record) ? WalkStatus::Ok : WalkStatus::Ng;
+    } while (flow.enterNextStep());
+    result.record = flow.record();
+    const bool allOk = std::ranges::all_of(allSteps, [&](Step step) {
+        return step == Step::BShape || flow.judgement(step) == JudgementState::Ok;
+    });
+    result.status = result.step == Step::D && allOk ? WalkStatus::Ok : WalkStatus::Ng;
     return result;
 }
 

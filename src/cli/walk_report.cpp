@@ -18,14 +18,14 @@ QString text(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(
 constexpr std::array<std::string_view, 4> verdictHeadings{
     "Ａ.ボルトの算定", "Ｂ.フランジプレート", "Ｃ.リブプレート", "Ｄ.溶接"};
 
-std::string_view stepHeading(WalkStep step)
+std::string_view stepHeading(Step step)
 {
     switch (step) {
-    case WalkStep::Bolts: return "Ａ.ボルトの算定";
-    case WalkStep::PlateShape: return "Ｂ.フランジプレート（形状）";
-    case WalkStep::PlateThickness: return "Ｂ.フランジプレート（板厚）";
-    case WalkStep::Ribs: return "Ｃ.リブプレート";
-    case WalkStep::Welds: return "Ｄ.溶接";
+    case Step::A: return "Ａ.ボルトの算定";
+    case Step::BShape: return "Ｂ.フランジプレート（形状）";
+    case Step::BThickness: return "Ｂ.フランジプレート（板厚）";
+    case Step::C: return "Ｃ.リブプレート";
+    case Step::D: return "Ｄ.溶接";
     }
     return {};
 }
@@ -37,7 +37,7 @@ QString conclusion(const WalkResult& walk)
     case WalkStatus::Ok:
         return QStringLiteral("ＯＫ（%1まで計算し、すべての判定がＯＫです）").arg(where);
     case WalkStatus::Ng:
-        if (walk.step == WalkStep::Welds)
+        if (walk.step == Step::D)
             return QStringLiteral("ＮＧ（%1まで計算し、ＮＧの判定があります）").arg(where);
         return QStringLiteral("ＮＧ（%1で先へ進めません）").arg(where);
     case WalkStatus::MissingInput:
@@ -59,14 +59,14 @@ void appendFieldLines(QString& out, const DesignRecord& record, std::span<const 
 
 } // namespace
 
-std::string_view stepName(WalkStep step)
+std::string_view stepName(Step step)
 {
     switch (step) {
-    case WalkStep::Bolts: return "A";
-    case WalkStep::PlateShape: return "B-shape";
-    case WalkStep::PlateThickness: return "B-thickness";
-    case WalkStep::Ribs: return "C";
-    case WalkStep::Welds: return "D";
+    case Step::A: return "A";
+    case Step::BShape: return "B-shape";
+    case Step::BThickness: return "B-thickness";
+    case Step::C: return "C";
+    case Step::D: return "D";
     }
     return {};
 }

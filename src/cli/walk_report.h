@@ -12,7 +12,7 @@
 namespace flange {
 
 // "A", "B-shape", "B-thickness", "C" or "D".
-std::string_view stepName(WalkStep step);
+std::string_view stepName(Step step);
 // "ok", "ng" or "missing-input".
 std::string_view statusName(WalkStatus status);
 

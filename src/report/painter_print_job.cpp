@@ -1,6 +1,6 @@
 #include "report/painter_print_job.h"
 
-#include "report/picture_catalog.h"
+#include "assets/picture_catalog.h"
 
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>

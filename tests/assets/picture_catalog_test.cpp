@@ -1,7 +1,7 @@
 // Every stored drawing must exist, be valid SVG and have exactly the size in twips at which the
 // windows and the report draw it; a picture of the wrong size would be squeezed or cut off.
 
-#include "report/picture_catalog.h"
+#include "assets/picture_catalog.h"
 
 #include <QGuiApplication>
 #include <QSvgRenderer>

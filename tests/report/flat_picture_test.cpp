@@ -2,7 +2,7 @@
 // printed picture looks like the one the SVG renderer draws on screen.
 
 #include "report/flat_picture.h"
-#include "report/picture_catalog.h"
+#include "assets/picture_catalog.h"
 #include "report/svg_text_split.h"
 
 #include <QImage>

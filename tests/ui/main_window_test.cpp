@@ -203,7 +203,7 @@ void MainWindowTest::editInvalidatesOnlyItsStep()
     QFETCH(Step, step);
     QFETCH(QString, input);
     f_->ui.walkTo(step);
-    const StepControls& own = stepControls()[static_cast<std::size_t>(stepIndex(step))];
+    const StepControls& own = stepControls()[stepIndex(step)];
     std::vector<QString> earlierHeadlines;
     for (const StepControls& s : stepControls()) {
         if (s.step < step)
@@ -223,7 +223,7 @@ void MainWindowTest::editInvalidatesOnlyItsStep()
     }
     for (const StepControls& s : stepControls()) {
         if (s.step < step)
-            QCOMPARE(f_->ui.text(s.headline), earlierHeadlines[static_cast<std::size_t>(stepIndex(s.step))]);
+            QCOMPARE(f_->ui.text(s.headline), earlierHeadlines[stepIndex(s.step)]);
     }
     QCOMPARE(f_->ui.find<QAction>("mnuprint")->isEnabled(), false);
 }

@@ -32,7 +32,7 @@ int main(int argc, char* argv[])
     for (flange::Step step : flange::allSteps) {
         ui.walkTo(step);
         QTest::qWait(200);
-        const QString path = folder.filePath(QString::fromLatin1(files[static_cast<std::size_t>(flange::stepIndex(step))]));
+        const QString path = folder.filePath(QString::fromLatin1(files[flange::stepIndex(step)]));
         if (!window.grab().save(path))
             return 1;
         ui.click("Command4");

@@ -47,7 +47,7 @@ const std::vector<TypedInput>& workedExampleInputs(Step step)
         {{"Text16", "0.9"}, {"Text8", "0.9"}, {"Text9", "15"}},
         {{"Text10", "0.6"}, {"Text11", "15"}},
     };
-    return inputs[static_cast<std::size_t>(stepIndex(step))];
+    return inputs[stepIndex(step)];
 }
 
 namespace {
@@ -131,7 +131,7 @@ void WindowDriver::walkTo(Step target)
         calculate();
         if (step == target)
             return;
-        click(nextButtons[static_cast<std::size_t>(stepIndex(step))]);
+        click(nextButtons[stepIndex(step)]);
     }
 }
 

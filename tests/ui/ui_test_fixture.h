@@ -6,7 +6,7 @@
 
 #include "find_control.h"
 #include "ui/main/main_window.h"
-#include "ui/main/step.h"
+#include "flow/step.h"
 #include "ui/main/user_prompts.h"
 
 #include <QLabel>

@@ -1,6 +1,7 @@
 #include "ui/main/figure_area.h"
 
-#include "ui/main/control_factory.h"
+#include "ui/common/control_factory.h"
+#include "ui/main/main_window_layout.h"
 
 #include <QPushButton>
 #include <QResizeEvent>

@@ -23,9 +23,7 @@ bool FileCommands::open(StepFlow& flow)
         return false;
     }
     lastOpenedPath_ = path;
-    flow.pageReset();
-    for (std::size_t i = 0; i < inputs.size(); ++i)
-        flow.setInput(inputFieldsInFileOrder[i], inputs[i]);
+    flow.openDesign(inputs);
     return true;
 }
 

@@ -8,7 +8,7 @@
 // reported by name with the window left exactly as it was. Save As writes the seventeen input texts
 // as they stand; a text the file cannot hold, or a file that cannot be written, is reported.
 
-#include "ui/main/step_flow.h"
+#include "flow/step_flow.h"
 #include "ui/main/user_prompts.h"
 
 #include <QString>

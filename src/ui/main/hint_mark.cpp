@@ -1,6 +1,6 @@
 #include "ui/main/hint_mark.h"
 
-#include "ui/main/gothic_font.h"
+#include "ui/common/gothic_font.h"
 
 #include <QPainter>
 

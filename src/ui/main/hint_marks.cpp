@@ -2,10 +2,10 @@
 
 #include "calc/field_catalog.h"
 #include "ui/main/bolt_size_box.h"
-#include "ui/main/gothic_font.h"
+#include "ui/common/gothic_font.h"
 #include "ui/main/hint_mark.h"
 #include "ui/main/input_pane.h"
-#include "ui/main/twips.h"
+#include "ui/common/twips.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -10,7 +10,7 @@
 // goes when that edge ratio is no longer shown.
 
 #include "calc/hints.h"
-#include "ui/main/step.h"
+#include "flow/step.h"
 
 #include <QObject>
 

@@ -1,11 +1,12 @@
 #include "ui/main/input_pane.h"
 
 #include "ui/main/bolt_size_box.h"
-#include "ui/main/control_factory.h"
-#include "ui/main/stored_picture.h"
-#include "ui/main/gothic_font.h"
-#include "ui/main/step_flow.h"
-#include "ui/main/twips.h"
+#include "ui/common/control_factory.h"
+#include "ui/main/main_window_layout.h"
+#include "ui/common/stored_picture.h"
+#include "ui/common/gothic_font.h"
+#include "flow/step_flow.h"
+#include "ui/common/twips.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -93,7 +94,7 @@ QLabel* InputPane::captionLabel(TextField field) const
 
 QPushButton* InputPane::calculateButton(Step step) const
 {
-    return calculateButtons_[static_cast<std::size_t>(stepIndex(step))];
+    return calculateButtons_[stepIndex(step)];
 }
 
 QPushButton* InputPane::paneButton(PaneButton button) const

@@ -7,7 +7,7 @@
 // calculate button of the current step) and reports every change the engineer makes to a field.
 
 #include "calc/design_record.h"
-#include "ui/main/step.h"
+#include "flow/step.h"
 
 #include <QWidget>
 

@@ -1,11 +1,11 @@
 #include "ui/main/main_window.h"
 
 #include "ui/main/figure_area.h"
-#include "ui/main/gothic_font.h"
+#include "ui/common/gothic_font.h"
 #include "ui/main/hint_marks.h"
 #include "ui/main/main_window_layout.h"
 #include "ui/main/results_pane.h"
-#include "ui/main/twips.h"
+#include "ui/common/twips.h"
 #include "ui/main/user_prompts.h"
 
 #include <QCloseEvent>

@@ -15,7 +15,7 @@
 
 #include "ui/main/file_commands.h"
 #include "ui/main/input_pane.h"
-#include "ui/main/step_flow.h"
+#include "flow/step_flow.h"
 
 #include <QMainWindow>
 

@@ -5,7 +5,8 @@
 // corner of the pane that holds the control.
 
 #include "calc/design_record.h"
-#include "ui/main/step.h"
+#include "flow/step.h"
+#include "ui/common/control_factory.h"
 
 #include <QRgb>
 
@@ -19,11 +20,10 @@ inline constexpr int windowWidth = 11000;
 inline constexpr int windowHeight = 7000;
 inline constexpr int inputPaneWidth = 4900;
 
-// Colours: the fields of the current step, the background of both panes, and the pane button
-// whose pane the figure area shows. Settled fields and the other pane buttons keep the system's
-// colours.
+// Colours: the fields of the current step and the pane button whose pane the figure area shows.
+// Settled fields and the other pane buttons keep the system's colours; the panes' grey is shared
+// with the reference panes (ui/common/control_factory.h).
 inline constexpr QRgb editableColour = qRgb(0xFF, 0xE0, 0xC0);
-inline constexpr QRgb paneColour = qRgb(0xE0, 0xE0, 0xE0);
 inline constexpr QRgb highlightColour = qRgb(0xC0, 0xFF, 0xFF);
 
 // Input rows: the formula picture, the entry field and the caption label to its right.
@@ -80,14 +80,7 @@ inline constexpr std::array<InputRow, 17> inputRows{{
      "(cm)溶接長 (h1－スカラップ半径)", 4890},
 }};
 
-struct ButtonPlace {
-    const char* name;
-    const char* caption;
-    int left;
-    int top;
-    int width;
-    int height;
-};
+using flange::ButtonPlace;
 
 // The calculate buttons, one per step in step order; only the current step's is shown, at the
 // calculate position beside "クリア".

@@ -1,11 +1,12 @@
 #include "ui/main/results_pane.h"
 
 #include "calc/field_catalog.h"
-#include "ui/main/control_factory.h"
-#include "ui/main/stored_picture.h"
-#include "ui/main/gothic_font.h"
-#include "ui/main/step_flow.h"
-#include "ui/main/twips.h"
+#include "ui/common/control_factory.h"
+#include "ui/main/main_window_layout.h"
+#include "ui/common/stored_picture.h"
+#include "ui/common/gothic_font.h"
+#include "flow/step_flow.h"
+#include "ui/common/twips.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -128,12 +129,12 @@ void ResultsPane::addHiddenResults()
 
 QPushButton* ResultsPane::nextButton(Step step) const
 {
-    return blocks_[static_cast<std::size_t>(stepIndex(step))].next;
+    return blocks_[stepIndex(step)].next;
 }
 
 QPushButton* ResultsPane::backButton(Step step) const
 {
-    return blocks_[static_cast<std::size_t>(stepIndex(step))].back;
+    return blocks_[stepIndex(step)].back;
 }
 
 void ResultsPane::showState(const StepFlow& flow)

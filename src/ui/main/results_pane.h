@@ -8,7 +8,7 @@
 
 #include "calc/design_record.h"
 #include "ui/main/main_window_layout.h"
-#include "ui/main/step.h"
+#include "flow/step.h"
 
 #include <QWidget>
 

@@ -1,7 +1,7 @@
 #include "ui/reference/allowable_stress_window.h"
 
-#include "ui/main/stored_picture.h"
-#include "ui/main/twips.h"
+#include "ui/common/stored_picture.h"
+#include "ui/common/twips.h"
 #include "ui/reference/sunken_pane.h"
 
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
 #include "ui/reference/reading_mark.h"
 
-#include "ui/main/gothic_font.h"
-#include "ui/main/twips.h"
+#include "ui/common/gothic_font.h"
+#include "ui/common/twips.h"
 
 #include <QPainter>
 

@@ -1,7 +1,7 @@
 #include "ui/reference/reference_figure_page.h"
 
-#include "ui/main/stored_picture.h"
-#include "ui/main/twips.h"
+#include "ui/common/stored_picture.h"
+#include "ui/common/twips.h"
 #include "ui/reference/figure_area_geometry.h"
 #include "ui/reference/sunken_pane.h"
 

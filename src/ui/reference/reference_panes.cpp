@@ -1,7 +1,7 @@
 #include "ui/reference/reference_panes.h"
 
-#include "ui/main/stored_picture.h"
-#include "ui/main/twips.h"
+#include "ui/common/stored_picture.h"
+#include "ui/common/twips.h"
 #include "ui/reference/alpha0_pane.h"
 #include "ui/reference/chart_reading.h"
 #include "ui/reference/figure_area_geometry.h"

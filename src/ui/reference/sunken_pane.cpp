@@ -1,7 +1,7 @@
 #include "ui/reference/sunken_pane.h"
 
-#include "ui/main/control_factory.h"
-#include "ui/main/twips.h"
+#include "ui/common/control_factory.h"
+#include "ui/common/twips.h"
 #include "ui/reference/figure_area_geometry.h"
 
 namespace flange {

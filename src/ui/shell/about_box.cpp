@@ -1,8 +1,8 @@
 #include "ui/shell/about_box.h"
 
-#include "ui/main/gothic_font.h"
-#include "ui/main/stored_picture.h"
-#include "ui/main/twips.h"
+#include "ui/common/gothic_font.h"
+#include "ui/common/stored_picture.h"
+#include "ui/common/twips.h"
 #include "ui/shell/application_icon.h"
 
 #include <QLabel>

@@ -1,7 +1,7 @@
 #include "ui/shell/application_shell.h"
 
 #include "ui/main/figure_area.h"
-#include "ui/main/gothic_font.h"
+#include "ui/common/gothic_font.h"
 #include "ui/main/input_pane.h"
 #include "ui/reference/field_guidance.h"
 #include "ui/shell/about_box.h"

@@ -1,17 +1,18 @@
 #pragma once
 
-// The state machine of the main window's five step pages, over the design record it owns.
+// The state machine of the five steps of the design check, over the design record it owns.
 //
 // It holds the current step, the enabled state of the four "next >>" buttons and the record, and
 // carries out every rule that changes them: an edit of an input empties its step's headline
 // result, hides its judgement and disables its "next >>"; entering and leaving a step; the page
-// reset; and the calculation of the current step through its calculate action. Everything else the
-// window shows (which rows and blocks are visible, which fields are locked, whether Print is
-// available) follows from this state. No window code: the main window reads the state and shows it.
+// reset; opening a design; and the calculation of the current step through its calculate action.
+// Everything else the main window shows (which rows and blocks are visible, which fields are
+// locked, whether Print is available) follows from this state. The main window shows it; the
+// checker walks it.
 
 #include "calc/calculate_actions.h"
 #include "calc/design_record.h"
-#include "ui/main/step.h"
+#include "flow/step.h"
 
 #include <array>
 #include <string>
@@ -27,6 +28,9 @@ public:
     bool isNextEnabled(Step step) const;
     // Print is available exactly while the weld ratio shows a text.
     bool isPrintAvailable() const { return !record_.weldRatio.empty(); }
+    // How the step was last judged, by whichever calculation judged it last (shown or as text
+    // only); NotJudged again once its judgement is hidden.
+    JudgementState judgement(Step step) const { return judgements_[stepIndex(step)]; }
 
     // Sets the text of an input field (boltSize: the typed text of the bolt size box). A changed
     // text invalidates the field's step; an unchanged one changes nothing.
@@ -41,6 +45,8 @@ public:
     bool leaveStep();
     // Returns to step A with every field empty and every later row and block hidden.
     void pageReset();
+    // A page reset, then the 17 inputs in design file order, as opening a design file does.
+    void openDesign(const std::array<std::string, 17>& inputsInFileOrder);
     // Runs the calculate action of the current step. With MissingInput nothing has changed.
     CalculationOutcome::Status calculate();
 
@@ -52,6 +58,7 @@ private:
     DesignRecord record_;
     Step current_ = Step::A;
     std::array<bool, 4> nextEnabled_{}; // steps A to C
+    std::array<JudgementState, allSteps.size()> judgements_{};
 };
 
 } // namespace flange

@@ -2,7 +2,7 @@
 // pixel (mirrored for negative positions), rectangles rounded edge by edge so that neighbours stay
 // flush, and sizes that would be negative taken as 0.
 
-#include "ui/main/twips.h"
+#include "ui/common/twips.h"
 
 #include <gtest/gtest.h>
 

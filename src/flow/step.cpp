@@ -1,4 +1,4 @@
-#include "ui/main/step.h"
+#include "flow/step.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -46,14 +46,14 @@ std::optional<Step> nextStep(Step step)
 {
     if (step == Step::D)
         return std::nullopt;
-    return static_cast<Step>(stepIndex(step) + 1);
+    return allSteps[stepIndex(step) + 1];
 }
 
 std::optional<Step> previousStep(Step step)
 {
     if (step == Step::A)
         return std::nullopt;
-    return static_cast<Step>(stepIndex(step) - 1);
+    return allSteps[stepIndex(step) - 1];
 }
 
 } // namespace flange

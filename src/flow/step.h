@@ -12,11 +12,6 @@
 
 namespace flange {
 
-enum class Step { A, BShape, BThickness, C, D };
-
-inline constexpr std::array<Step, 5> allSteps{Step::A, Step::BShape, Step::BThickness, Step::C,
-                                              Step::D};
-
 struct StepFields {
     Step step;
     std::span<const TextField> inputs; // in the order of the input rows
@@ -32,7 +27,5 @@ Step stepOf(TextField input);
 
 std::optional<Step> nextStep(Step step);
 std::optional<Step> previousStep(Step step);
-
-inline constexpr int stepIndex(Step step) { return static_cast<int>(step); }
 
 } // namespace flange

@@ -4,7 +4,7 @@
 // without printers and without modal windows.
 
 #include "recording_print_job.h"
-#include "report/print_prompts.h"
+#include "ui/print/print_prompts.h"
 #include "report/printer_access.h"
 
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "report/picture_catalog.h"
+#include "assets/picture_catalog.h"
 
 #include <algorithm>
 #include <array>

@@ -4,7 +4,7 @@
 // without a modal window, and the clicks a user would make.
 
 #include "print_fakes.h"
-#include "report/form4.h"
+#include "ui/print/form4.h"
 #include "report_expectations.h"
 
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "ui/main/twips.h"
+#include "ui/common/twips.h"
 
 #include <algorithm>
 

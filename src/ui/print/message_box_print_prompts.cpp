@@ -1,4 +1,4 @@
-#include "report/message_box_print_prompts.h"
+#include "ui/print/message_box_print_prompts.h"
 
 #include <QFileDialog>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
-#include "ui/main/stored_picture.h"
+#include "ui/common/stored_picture.h"
 
-#include "report/picture_catalog.h"
-#include "ui/main/twips.h"
+#include "assets/picture_catalog.h"
+#include "ui/common/twips.h"
 
 #include <QFile>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "ui/main/step_flow.h"
+#include "flow/step_flow.h"
 
 #include "calc/bolt_size_table.h"
 #include "calc/record_operations.h"
@@ -7,19 +7,20 @@ namespace flange {
 
 bool StepFlow::isNextEnabled(Step step) const
 {
-    return step != Step::D && nextEnabled_[static_cast<std::size_t>(stepIndex(step))];
+    return step != Step::D && nextEnabled_[stepIndex(step)];
 }
 
 void StepFlow::setNextEnabled(Step step, bool enabled)
 {
     if (step != Step::D)
-        nextEnabled_[static_cast<std::size_t>(stepIndex(step))] = enabled;
+        nextEnabled_[stepIndex(step)] = enabled;
 }
 
 void StepFlow::hideVerdict(Step step)
 {
     if (const VerdictField verdict = stepFields(step).verdict)
         (record_.*verdict).shown = false;
+    judgements_[stepIndex(step)] = JudgementState::NotJudged;
 }
 
 void StepFlow::invalidate(Step step)
@@ -81,7 +82,15 @@ void StepFlow::pageReset()
     for (VerdictField verdict : verdictFields)
         (record_.*verdict).shown = false;
     nextEnabled_ = {};
+    judgements_ = {};
     current_ = Step::A;
+}
+
+void StepFlow::openDesign(const std::array<std::string, 17>& inputsInFileOrder)
+{
+    pageReset();
+    for (std::size_t i = 0; i < inputFieldsInFileOrder.size(); ++i)
+        setInput(inputFieldsInFileOrder[i], inputsInFileOrder[i]);
 }
 
 CalculationOutcome::Status StepFlow::calculate()
@@ -90,15 +99,12 @@ CalculationOutcome::Status StepFlow::calculate()
     if (outcome.status != CalculationOutcome::Status::Calculated)
         return outcome.status;
     record_ = std::move(outcome.record);
-    const std::array<std::pair<Step, std::optional<bool>>, 4> gates{{
-        {Step::A, outcome.command8Enabled},
-        {Step::BShape, outcome.command10Enabled},
-        {Step::BThickness, outcome.command12Enabled},
-        {Step::C, outcome.command14Enabled},
-    }};
-    for (const auto& [step, enabled] : gates) {
-        if (enabled)
-            setNextEnabled(step, *enabled);
+    for (Step step : allSteps) {
+        if (const Gate next = outcome[step].next; next != Gate::Unchanged)
+            setNextEnabled(step, next == Gate::Enabled);
+        if (const JudgementState judged = outcome[step].judgement;
+            judged != JudgementState::NotJudged)
+            judgements_[stepIndex(step)] = judged;
     }
     return CalculationOutcome::Status::Calculated;
 }

@@ -1,9 +1,7 @@
 #pragma once
 
-// Small helpers that build the main window's controls from the layout table, so that both panes
-// name, place and colour their controls the same way.
-
-#include "ui/main/main_window_layout.h"
+// Small helpers that build controls from layout tables in twips, so that every window names,
+// places and colours its controls the same way.
 
 #include <QRgb>
 #include <QString>
@@ -16,10 +14,23 @@ class QWidget;
 
 namespace flange {
 
+// The grey background of the main window's panes and of the reference panes.
+inline constexpr QRgb paneColour = qRgb(0xE0, 0xE0, 0xE0);
+
+// A button's name, caption and place in twips within its parent.
+struct ButtonPlace {
+    const char* name;
+    const char* caption;
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
 QString utf8(const char* text);
 
 // A button with its name and caption, at its place.
-QPushButton* makeButton(const layout::ButtonPlace& place, QWidget* parent);
+QPushButton* makeButton(const ButtonPlace& place, QWidget* parent);
 // A label with its name and text whose size follows its text, its top-left corner in twips.
 QLabel* makeLabel(const char* name, const QString& text, int leftTwips, int topTwips,
                   QWidget* parent);

@@ -1,4 +1,4 @@
-#include "ui/main/gothic_font.h"
+#include "ui/common/gothic_font.h"
 
 #include <QStringList>
 

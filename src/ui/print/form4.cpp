@@ -1,7 +1,7 @@
-#include "report/form4.h"
+#include "ui/print/form4.h"
 
 #include "report/calculation_report.h"
-#include "report/print_prompts.h"
+#include "ui/print/print_prompts.h"
 #include "report/printer_access.h"
 
 #include <QCloseEvent>

@@ -1,6 +1,6 @@
-#include "ui/main/control_factory.h"
+#include "ui/common/control_factory.h"
 
-#include "ui/main/twips.h"
+#include "ui/common/twips.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -22,7 +22,7 @@ void setColour(QWidget* widget, QPalette::ColorRole role, std::optional<QRgb> co
 
 QString utf8(const char* text) { return QString::fromUtf8(text); }
 
-QPushButton* makeButton(const layout::ButtonPlace& place, QWidget* parent)
+QPushButton* makeButton(const ButtonPlace& place, QWidget* parent)
 {
     auto* button = new QPushButton(utf8(place.caption), parent);
     button->setObjectName(utf8(place.name));
@@ -52,7 +52,7 @@ void setLabelText(QLabel* label, const QString& text)
 void setPaneBackground(QWidget* pane)
 {
     pane->setAutoFillBackground(true);
-    setColour(pane, QPalette::Window, layout::paneColour);
+    setColour(pane, QPalette::Window, paneColour);
 }
 
 void setFieldBackground(QWidget* field, std::optional<QRgb> colour)

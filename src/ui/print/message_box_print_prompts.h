@@ -3,7 +3,7 @@
 // The print run's prompts as the user sees them: a warning message box and a save-file dialog
 // that remembers the last file name for the rest of the run.
 
-#include "report/print_prompts.h"
+#include "ui/print/print_prompts.h"
 
 namespace flange {
 

@@ -1,4 +1,4 @@
-#include "ui/shell/startup_probe.h"
+#include "startup_probe.h"
 
 #include <QCoreApplication>
 #include <QEvent>
