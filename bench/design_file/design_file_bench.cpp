@@ -3,14 +3,14 @@
 // the largest file accepted reads without a noticeable pause.
 
 #include "io/design_file.h"
+#include "worked_example.h"
 
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 namespace {
 
-const flange::DesignInputs workedExample{"Ｍ27", "5.73", "8",   "30",  "1.4", "21.63", "40",  "0.9", "15",
-                                         "0.6",  "15",   "5",   "600", "1.6", "2.2",   "0.9", "0.12"};
+const flange::DesignInputs& workedExample = flange::testing::workedExampleFile();
 
 void encodeWorkedExample(benchmark::State& state)
 {

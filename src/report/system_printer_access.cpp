@@ -8,13 +8,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
-#ifdef Q_OS_WIN
-#include <QWidget>
-#include <qt_windows.h>
-#include <winspool.h>
-#else
 #include <QPageSetupDialog>
-#endif
 
 #include <algorithm>
 
@@ -70,23 +64,12 @@ bool SystemPrinterAccess::selectPrinter(const QString& deviceName)
 
 void SystemPrinterAccess::showPrinterProperties(const QString& deviceName, QWidget* owner)
 {
-#ifdef Q_OS_WIN
-    // The driver's own properties dialog, through the print spooler.
-    QByteArray name = deviceName.toLocal8Bit();
-    HANDLE handle = nullptr;
-    OpenPrinterA(name.data(), &handle, nullptr);
-    if (handle) {
-        PrinterProperties(owner ? reinterpret_cast<HWND>(owner->winId()) : nullptr, handle);
-        ClosePrinter(handle);
-    }
-#else
     // CUPS drivers have no dialog of their own; Qt's page setup dialog edits the printer's
     // settings for this run.
     if (QPrinterInfo::printerInfo(deviceName).isNull())
         return;
     QPageSetupDialog dialog(printerFor(deviceName).get(), owner);
     dialog.exec();
-#endif
 }
 
 std::unique_ptr<PrintJob> SystemPrinterAccess::openJob(const QString& pdfFileName)

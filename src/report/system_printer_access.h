@@ -1,6 +1,6 @@
 #pragma once
 
-// The printers of the system as Qt sees them (CUPS on Linux, the print spooler on Windows), plus
+// The printers of the system as Qt sees them (through CUPS), plus
 // one more entry at the end of the list, "PDFファイル", which writes the report into a PDF file
 // and so works without any printer installed. The current printer starts as the system's default
 // (the first printer when there is no default, "PDFファイル" when there is no printer) and lasts

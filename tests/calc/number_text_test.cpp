@@ -49,6 +49,7 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"Grouping", "1,200", 1200},
         ParseCase{"GroupingTwice", "-1,234,567.5", -1234567.5},
         ParseCase{"FullWidthDigitsAndPoint", "１２．５", 12.5},
+        ParseCase{"EveryFullWidthDigit", "９８７６５４３２１０", 9876543210},
         ParseCase{"FullWidthMinusAndComma", "－１，２００", -1200},
         ParseCase{"FullWidthBlank", "\u3000０.１２\u3000", 0.12},
         ParseCase{"FullWidthExponent", "１ｅ３", 1000},

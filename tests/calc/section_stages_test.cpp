@@ -70,6 +70,7 @@ struct PanelCase {
     const char* flange;
     std::optional<double> tension;
     const char *freeEdge, *fixedEdge, *stress, *ratio;
+    const char* circle = "30";
 };
 
 class PlateShapeTest : public ::testing::TestWithParam<PanelCase> {};
@@ -81,6 +82,7 @@ TEST_P(PlateShapeTest, PanelFromRoundedEdges)
     r.boltCount = c.count;
     r.pipeDiameter = c.pipe;
     r.flangeDiameter = c.flange;
+    r.boltCircleDiameter = c.circle;
     runPlateShapeStage(r, c.tension);
     EXPECT_EQ(r.freeEdgeLength, c.freeEdge);
     EXPECT_EQ(r.fixedEdgeLength, c.fixedEdge);
@@ -103,7 +105,10 @@ INSTANTIATE_TEST_SUITE_P(
         // Flange equal to the pipe: Lx = 0 makes wS and λ divisions by zero.
         PanelCase{"NoPlateBeyondPipe", "8", "21.63", "21.63", 10.0, "11.5", "0.0", "", ""},
         PanelCase{"ZeroBolts", "0", "21.63", "40", std::nullopt, "", "9.2", "", ""},
-        PanelCase{"NoTension", "8", "21.63", "40", std::nullopt, "11.5", "9.2", "", "1.25"}),
+        PanelCase{"NoTension", "8", "21.63", "40", std::nullopt, "11.5", "9.2", "", "1.25"},
+        // With π taken as 3.1415926, 35.1·sin(30°) falls just short of 17.55 and rounds down.
+        PanelCase{"PiAsTheProgramTakesIt", "6", "21.63", "40", 10.0, "17.5", "9.2", "0.0621",
+                  "1.90", "35.1"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct ThicknessCase {
@@ -202,6 +207,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(WeldCase{"WorkedExample", "0.6", "15", "0.42", "1.270", "0.941", Verdict::Ok},
                       // 0.448 is used as 0.45: 16 / 13.5 = 1.185, not 16 / 13.44 = 1.190.
                       WeldCase{"RoundedThroat", "0.64", "15", "0.45", "1.185", "0.878", Verdict::Ok},
+                      // The throat is 0.7 times the fillet: 0.70, where 0.707 would give 0.71.
+                      WeldCase{"ThroatFactor", "1", "15", "0.70", "0.762", "0.564", Verdict::Ok},
                       WeldCase{"ZeroFillet", "0", "15", "0.00", "", "", Verdict::Ng},
                       WeldCase{"ZeroLength", "0.6", "0", "0.42", "", "", Verdict::Ng},
                       // 1.3495 / 1.35 = 0.99963 is shown as 1.000: NG.

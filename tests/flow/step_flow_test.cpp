@@ -2,11 +2,9 @@
 // as a script of engineer actions and the state the flow is left in.
 
 #include "flow/step_flow.h"
-#include "io/design_file.h"
+#include "worked_example.h"
 
 #include <gtest/gtest.h>
-
-#include <QFile>
 
 #include <sstream>
 #include <string>
@@ -15,13 +13,6 @@
 namespace {
 
 using namespace flange;
-
-DesignInputs workedExample()
-{
-    QFile file(QStringLiteral(FLANGE_EXAMPLES_DIR "/worked-example.sou"));
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-    return decodeDesignFile(file.readAll());
-}
 
 TextField fieldNamed(const std::string& name)
 {
@@ -104,7 +95,7 @@ class StepFlowScript : public ::testing::TestWithParam<Script> {};
 TEST_P(StepFlowScript, LeavesTheFlowInItsState)
 {
     StepFlow flow;
-    flow.openDesign(workedExample());
+    flow.openDesign(flange::testing::workedExampleFile());
     std::string outcome;
     for (const std::string& action : GetParam().actions)
         outcome += act(flow, action);

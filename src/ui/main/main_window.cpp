@@ -117,6 +117,20 @@ void MainWindow::setOuterWidthTwips(int twips)
     resize(std::max(0, twipsToPixels(twips) - frameWidth), height());
 }
 
+void MainWindow::addReferencePane(PaneButton button, QWidget* pane,
+                                  std::optional<int> outerWidthTwips)
+{
+    figureArea_->addPane(pane, inputPane_->paneButton(button));
+    if (!outerWidthTwips)
+        return;
+    connect(figureArea_, &FigureArea::paneShown, this, [this, pane, twips = *outerWidthTwips](QWidget* shown) {
+        if (shown == pane)
+            setOuterWidthTwips(twips);
+    });
+}
+
+QLabel* MainWindow::inputCaption(TextField field) const { return inputPane_->captionLabel(field); }
+
 void MainWindow::showResultsPane() { figureArea_->showPane(resultsPane_); }
 
 void MainWindow::showReferenceFigure1() { showPaneOf(PaneButton::ReferenceFigure1); }

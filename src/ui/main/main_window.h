@@ -19,7 +19,10 @@
 
 #include <QMainWindow>
 
+#include <optional>
+
 class QAction;
+class QLabel;
 
 namespace flange {
 
@@ -34,6 +37,7 @@ public:
     explicit MainWindow(UserPrompts& prompts, QWidget* parent = nullptr);
 
     const StepFlow& stepFlow() const { return flow_; }
+    const DesignRecord& record() const { return flow_.record(); }
     const FileCommands& fileCommands() const { return files_; }
 
     InputPane* inputPane() const { return inputPane_; }
@@ -43,6 +47,13 @@ public:
 
     // Sets the window's outer width, its frame included, keeping its height.
     void setOuterWidthTwips(int twips);
+
+    // Adds a reference pane to the figure area, shown by its pane button; while it is shown the
+    // window has the outer width given, where one is.
+    void addReferencePane(PaneButton button, QWidget* pane,
+                          std::optional<int> outerWidthTwips = std::nullopt);
+    // The caption beside an input's entry field, or nullptr where there is none.
+    QLabel* inputCaption(TextField field) const;
 
 public slots:
     void showResultsPane();

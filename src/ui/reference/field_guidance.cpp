@@ -11,37 +11,31 @@ namespace flange {
 namespace {
 
 using enum GuidanceAction;
+using R = DesignRecord;
 
 constexpr GuidanceEntry entries[] = {
-    {"Label4", ShowReferenceFigure1, {}},       // (cm)ボルト列直径
-    {"Label5", OpenAllowableStressWindow, {}},  // (t/cm2)許容引張応力度※
-    {"Label6", ShowReferenceFigure1, {}},       // (cm)管の直径
-    {"Label7", ShowReferenceFigure1, {}},       // (cm)フランジプレートの直径
-    {"Label14", OpenAllowableStressWindow, {}}, // 面外荷重に対する許容曲げ応力度※
-    {"Label17", ShowReferenceFigure2, {}},      // 参考図－２より
-    {"Label16", OpenAllowableStressWindow, "Label6"}, // (t/cm2)許容せん断応力度※
-    {"Label8", ShowReferenceFigure1, {}},             // (cm)リブプレート（RPL）厚さ
-    {"Label9", ShowReferenceFigure1, {}},             // (cm)リブプレート（RPL）高さ
+    {&R::boltCircleDiameter, ShowReferenceFigure1, nullptr},      // (cm)ボルト列直径
+    {&R::boltAllowableTension, OpenAllowableStressWindow, nullptr}, // (t/cm2)許容引張応力度※
+    {&R::pipeDiameter, ShowReferenceFigure1, nullptr},            // (cm)管の直径
+    {&R::flangeDiameter, ShowReferenceFigure1, nullptr},          // (cm)フランジプレートの直径
+    {&R::plateAllowableBending, OpenAllowableStressWindow, nullptr}, // 面外荷重に対する許容曲げ応力度※
+    {&R::alpha0, ShowReferenceFigure2, nullptr},                  // 参考図－２より
+    {&R::allowableShear, OpenAllowableStressWindow, &R::pipeDiameter}, // (t/cm2)許容せん断応力度※
+    {&R::ribThickness, ShowReferenceFigure1, nullptr},            // (cm)リブプレート（RPL）厚さ
+    {&R::ribHeight, ShowReferenceFigure1, nullptr},               // (cm)リブプレート（RPL）高さ
 };
-
-QString nameOf(std::string_view label)
-{
-    return QString::fromLatin1(label.data(), qsizetype(label.size()));
-}
 
 } // namespace
 
-std::span<const GuidanceEntry> guidanceEntries()
-{
-    return entries;
-}
+std::span<const GuidanceEntry> guidanceEntries() { return entries; }
 
-FieldGuidance::FieldGuidance(QWidget* inputPane, AllowableStressWindowHost* window)
-    : QObject(inputPane), inputPane_(inputPane), window_(window)
+FieldGuidance::FieldGuidance(QObject* parent, CaptionLookup captionOf,
+                             AllowableStressWindowHost& window)
+    : QObject(parent), captionOf_(std::move(captionOf)), window_(window)
 {
     const QCursor hand = handPointer();
     for (const GuidanceEntry& entry : entries) {
-        auto* label = inputPane->findChild<QLabel*>(nameOf(entry.label));
+        QLabel* label = captionOf_(entry.field);
         if (!label)
             continue;
         auto* guidance = new GuidanceLabel(label, hand);
@@ -49,9 +43,9 @@ FieldGuidance::FieldGuidance(QWidget* inputPane, AllowableStressWindowHost* wind
     }
 }
 
-GuidanceLabel* FieldGuidance::guidance(const QString& labelName) const
+GuidanceLabel* FieldGuidance::guidance(TextField field) const
 {
-    const auto* label = inputPane_->findChild<QLabel*>(labelName);
+    const QLabel* label = captionOf_(field);
     return label ? label->findChild<GuidanceLabel*>(QString(), Qt::FindDirectChildrenOnly)
                  : nullptr;
 }
@@ -66,11 +60,11 @@ void FieldGuidance::run(const GuidanceEntry& entry)
         emit showReferenceFigure2();
         break;
     case OpenAllowableStressWindow:
-        window_->open();
+        window_.open();
         break;
     }
-    if (!entry.arrowAfterClick.empty())
-        if (GuidanceLabel* other = guidance(nameOf(entry.arrowAfterClick)))
+    if (entry.arrowAfterClick)
+        if (GuidanceLabel* other = guidance(entry.arrowAfterClick))
             other->showArrowPointer();
 }
 

@@ -6,13 +6,14 @@
 // the allowable-stress window. A click on the caption of the allowable shear stress also gives the
 // pipe-diameter caption the ordinary arrow pointer for the rest of the run.
 
+#include "calc/design_record.h"
+
 #include <QObject>
-#include <QString>
 
+#include <functional>
 #include <span>
-#include <string_view>
 
-class QWidget;
+class QLabel;
 
 namespace flange {
 
@@ -26,9 +27,9 @@ enum class GuidanceAction {
 };
 
 struct GuidanceEntry {
-    std::string_view label; // object name of the caption, e.g. "Label4"
+    TextField field; // the input whose caption guides
     GuidanceAction action;
-    std::string_view arrowAfterClick; // caption whose pointer becomes the arrow, or empty
+    TextField arrowAfterClick; // input whose caption's pointer becomes the arrow, or nullptr
 };
 
 // The nine guidance captions in the order of the input rows.
@@ -37,13 +38,17 @@ std::span<const GuidanceEntry> guidanceEntries();
 class FieldGuidance : public QObject {
     Q_OBJECT
 public:
-    // Makes the captions of `inputPane` named in guidanceEntries() guidance labels. Their clicks
-    // open the allowable-stress window through `window` or ask the main window for a reference
-    // figure through the signals below. A caption not found is left out.
-    FieldGuidance(QWidget* inputPane, AllowableStressWindowHost* window);
+    // The caption label of an input, or nullptr where there is none.
+    using CaptionLookup = std::function<QLabel*(TextField)>;
 
-    // The guidance label made of a caption, or null.
-    GuidanceLabel* guidance(const QString& labelName) const;
+    // Makes the captions of the inputs in guidanceEntries() guidance labels. Their clicks open the
+    // allowable-stress window through `window` or ask the main window for a reference figure
+    // through the signals below. A caption not found is left out. `window` must outlive the
+    // captions.
+    FieldGuidance(QObject* parent, CaptionLookup captionOf, AllowableStressWindowHost& window);
+
+    // The guidance label made of an input's caption, or null.
+    GuidanceLabel* guidance(TextField field) const;
 
 signals:
     // A caption asks for the same as the pane buttons "参考図－１" and "参考図－２".
@@ -53,8 +58,8 @@ signals:
 private:
     void run(const GuidanceEntry& entry);
 
-    QWidget* inputPane_;
-    AllowableStressWindowHost* window_;
+    CaptionLookup captionOf_;
+    AllowableStressWindowHost& window_;
 };
 
 } // namespace flange

@@ -75,10 +75,11 @@ void ReferencePanes::setEdgeRatio(const QString& text)
     reading_->setEdgeRatio(text);
 }
 
-void ReferencePanes::paneShown(QWidget* pane)
+std::optional<int> ReferencePanes::windowWidthTwips(const QWidget* pane) const
 {
     if (pane == figure1_ || pane == figure2_)
-        emit outerWidthRequested(fa::referenceWindowWidthTwips);
+        return fa::referenceWindowWidthTwips;
+    return std::nullopt;
 }
 
 } // namespace flange

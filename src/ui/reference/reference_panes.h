@@ -12,6 +12,8 @@
 #include <QObject>
 #include <QString>
 
+#include <optional>
+
 class QWidget;
 
 namespace flange {
@@ -36,13 +38,9 @@ public:
     // empty or other text removes the mark.
     void setEdgeRatio(const QString& text);
 
-public slots:
-    // The figure area now shows `pane`: showing a reference figure sets the main window's outer
-    // width, so it asks for it (outerWidthRequested).
-    void paneShown(QWidget* pane);
-
-signals:
-    void outerWidthRequested(int twips);
+    // The main window's outer width while the pane shows (the reference figures set it), or
+    // nothing when showing the pane leaves the width as it is.
+    std::optional<int> windowWidthTwips(const QWidget* pane) const;
 
 private:
     ReferenceFigurePage* figure1_;

@@ -1,8 +1,6 @@
 #include "ui/shell/application_shell.h"
 
-#include "ui/main/figure_area.h"
 #include "ui/common/gothic_font.h"
-#include "ui/main/input_pane.h"
 #include "ui/reference/field_guidance.h"
 #include "ui/shell/about_box.h"
 #include "ui/shell/application_icon.h"
@@ -42,27 +40,28 @@ void ApplicationShell::openPrintDialog()
     if (!printers_)
         printers_ = std::make_unique<SystemPrinterAccess>();
     flange::openPrintDialog(
-        printDialog_, *printers_, [this] { return mainWindow_.stepFlow().record(); }, printPrompts_,
+        printDialog_, *printers_, [this] { return mainWindow_.record(); }, printPrompts_,
         &mainWindow_);
 }
 
 void ApplicationShell::addReferenceMaterial()
 {
-    FigureArea* area = mainWindow_.figureArea();
-    InputPane* input = mainWindow_.inputPane();
-    referencePanes_ = new ReferencePanes(area);
-    area->addPane(referencePanes_->referenceFigure1(), input->paneButton(PaneButton::ReferenceFigure1));
-    area->addPane(referencePanes_->referenceFigure2(), input->paneButton(PaneButton::ReferenceFigure2));
-    area->addPane(referencePanes_->alpha0Pane(), input->paneButton(PaneButton::Alpha0));
-    connect(area, &FigureArea::paneShown, referencePanes_, &ReferencePanes::paneShown);
-    connect(referencePanes_, &ReferencePanes::outerWidthRequested, &mainWindow_,
-            &MainWindow::setOuterWidthTwips);
+    referencePanes_ = new ReferencePanes(&mainWindow_);
+    const std::pair<PaneButton, QWidget*> panes[] = {
+        {PaneButton::ReferenceFigure1, referencePanes_->referenceFigure1()},
+        {PaneButton::ReferenceFigure2, referencePanes_->referenceFigure2()},
+        {PaneButton::Alpha0, referencePanes_->alpha0Pane()},
+    };
+    for (const auto& [button, pane] : panes)
+        mainWindow_.addReferencePane(button, pane, referencePanes_->windowWidthTwips(pane));
     // The chart marks the design's own edge ratio whenever the window shows a new state.
     connect(&mainWindow_, &MainWindow::stateShown, referencePanes_, [this] {
-        referencePanes_->setEdgeRatio(QString::fromStdString(mainWindow_.stepFlow().record().edgeRatio));
+        referencePanes_->setEdgeRatio(QString::fromStdString(mainWindow_.record().edgeRatio));
     });
 
-    auto* guidance = new FieldGuidance(input, &stressWindow_);
+    auto* guidance = new FieldGuidance(
+        &mainWindow_, [this](TextField field) { return mainWindow_.inputCaption(field); },
+        stressWindow_);
     connect(guidance, &FieldGuidance::showReferenceFigure1, &mainWindow_,
             &MainWindow::showReferenceFigure1);
     connect(guidance, &FieldGuidance::showReferenceFigure2, &mainWindow_,

@@ -54,9 +54,10 @@ private:
     void closeOtherWindows();
 
     QTranslator qtTexts_;
+    // Made before the main window and so destroyed after it: the guidance captions keep it.
+    AllowableStressWindowHost stressWindow_;
     MainWindow mainWindow_;
     ReferencePanes* referencePanes_ = nullptr;
-    AllowableStressWindowHost stressWindow_;
     // The current printer lasts for the run; the print dialog is made afresh each time. The
     // printers are first asked for when the print dialog first opens, which keeps the printing
     // system out of the program's start-up.

@@ -23,8 +23,15 @@ using flange::GuidanceLabel;
 
 namespace {
 
-const char* const guidanceNames[] = {"Label4", "Label5",  "Label6",  "Label7", "Label8",
-                                     "Label9", "Label14", "Label16", "Label17"};
+using R = flange::DesignRecord;
+
+// The guidance captions of the stand-in pane, named as in the main window.
+const std::pair<flange::TextField, const char*> guidanceCaptions[] = {
+    {&R::boltCircleDiameter, "Label4"}, {&R::boltAllowableTension, "Label5"},
+    {&R::pipeDiameter, "Label6"},       {&R::flangeDiameter, "Label7"},
+    {&R::ribThickness, "Label8"},       {&R::ribHeight, "Label9"},
+    {&R::plateAllowableBending, "Label14"}, {&R::allowableShear, "Label16"},
+    {&R::alpha0, "Label17"}};
 
 int openStressWindows()
 {
@@ -65,7 +72,7 @@ private slots:
         inputPane_ = new QWidget(client_.get());
         inputPane_->setGeometry(0, 0, inputPanePixels, clientHeightPixels);
         int top = 0;
-        for (const char* name : guidanceNames) {
+        for (const auto& [field, name] : guidanceCaptions) {
             auto* caption = new QLabel(QStringLiteral("caption"), inputPane_);
             caption->setObjectName(QString::fromLatin1(name));
             caption->move(110, top += 20);
@@ -73,7 +80,12 @@ private slots:
         auto* plain = new QLabel(QStringLiteral("(cm)すみ肉"), inputPane_);
         plain->setObjectName(QStringLiteral("Label10"));
         host_ = new AllowableStressWindowHost(client_.get());
-        guidance_ = new FieldGuidance(inputPane_, host_);
+        guidance_ = new FieldGuidance(inputPane_, [this](flange::TextField field) -> QLabel* {
+            for (const auto& [f, name] : guidanceCaptions)
+                if (f == field)
+                    return label(name);
+            return nullptr;
+        }, *host_);
         client_->show();
     }
 
@@ -81,7 +93,7 @@ private slots:
 
     void guidanceCaptionsAreBlueWithTheHandPointer()
     {
-        for (const char* name : guidanceNames) {
+        for (const auto& [field, name] : guidanceCaptions) {
             QLabel* caption = label(name);
             QCOMPARE(caption->palette().color(QPalette::WindowText), QColor(0x00, 0x00, 0xFF));
             QCOMPARE(caption->cursor().shape(), Qt::BitmapCursor);
