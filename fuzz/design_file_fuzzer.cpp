@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const flange::EncodedDesign encoded = flange::encodeDesignFile(inputs);
     if (encoded.bytes && flange::decodeDesignFile(*encoded.bytes) != inputs)
         std::abort();
-    if (!encoded.bytes && (encoded.refusedCaption.isEmpty() || encoded.refusedReason.isEmpty()))
+    if (!encoded.bytes && (!encoded.refusal || encoded.refusal->field.isEmpty()))
         std::abort();
     return 0;
 }

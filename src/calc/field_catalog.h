@@ -17,14 +17,11 @@ struct FieldInfo {
     std::string_view control; // main-window control, e.g. "Text2"
     std::string_view caption; // what an engineer calls the value, e.g. in the checker's output
     std::string_view unit;    // e.g. "cm2"; empty for ratios and counts without unit
-    std::string_view legend = {}; // the label text beside the control in the main window, exactly
-                                  // as it stands there; empty where the control has none
 };
 
 struct VerdictInfo {
     VerdictField field;
-    std::string_view name;    // e.g. "boltVerdict"
-    std::string_view control; // e.g. "Label22"
+    std::string_view name; // e.g. "boltVerdict"
 };
 
 // The 17 inputs in design file order, then the 16 results in control order.

@@ -27,7 +27,9 @@ std::optional<double> writeResult(DesignRecord& record, TextField field, std::op
 Verdict judgeRatio(const DesignRecord& record, TextField ratioField)
 {
     const auto ratio = readNumber(record, ratioField);
-    return (ratio && *ratio < 1.0) ? Verdict::Ok : Verdict::Ng;
+    // A negative ratio comes only from inputs no joint can have (a negative allowable stress, for
+    // one): it passes no check.
+    return (ratio && *ratio >= 0.0 && *ratio < 1.0) ? Verdict::Ok : Verdict::Ng;
 }
 
 void setVerdict(DesignRecord& record, VerdictField verdict, Verdict value, VerdictDisplay display)

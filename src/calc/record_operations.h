@@ -31,8 +31,8 @@ std::optional<double> readNumber(const DesignRecord& record, TextField field);
 std::optional<double> writeResult(DesignRecord& record, TextField field, std::optional<double> value,
                                   NumberPattern pattern);
 
-// Reads a ratio field back: OK when its number is below 1.0; NG otherwise, and also when the field
-// holds no number (a check that computed nothing must never pass).
+// Reads a ratio field back: OK when its number is at least 0 and below 1.0; NG otherwise, and also
+// when the field holds no number (a check that computed nothing must never pass).
 Verdict judgeRatio(const DesignRecord& record, TextField ratioField);
 
 // Sets the OK or NG text of a ratio judgement; with Shown also makes it visible.

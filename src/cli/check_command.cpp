@@ -2,6 +2,7 @@
 
 #include "calc/hints.h"
 #include "cli/design_walk.h"
+#include "cli/file_error_message.h"
 #include "cli/walk_report.h"
 #include "io/design_file.h"
 #include "report/report_pdf.h"
@@ -128,20 +129,21 @@ CheckCommandResult runCheckCommand(const QStringList& arguments)
                        + QStringLiteral("\n使い方: flangecheck-cli [--json] [--strict] [--pdf 出力.pdf] 設計ファイル.sou"
                                         "（詳しくは --help）"));
 
-    DesignInputs inputs;
-    if (const DesignFileResult read = readDesignFile(options.designPath, inputs); !read.ok)
-        return failure(read.error);
-    const WalkResult walk = walkDesign(inputs);
+    const DesignFileRead read = readDesignFile(options.designPath);
+    if (read.error)
+        return failure(designFileErrorMessage(*read.error));
+    const WalkResult walk = walkDesign(read.inputs);
     QByteArray out = options.json ? jsonReport(walk) : plainReport(walk);
-    if (!options.pdfPath.isEmpty() && !writeReportPdf(walk.record, options.pdfPath)) {
-        CheckCommandResult result =
-            failure(QStringLiteral("計算書を「%1」に書き出せませんでした。").arg(options.pdfPath));
-        result.out = out;
-        return result;
-    }
     int exitCode = exitStatusOf(walk.status);
     if (options.strict && exitCode == checkExitOk && !findHints(walk.record).empty())
         exitCode = checkExitHints;
+    if (options.pdfPath.isEmpty())
+        return {exitCode, out, {}};
+    if (const FileOutcome written = writeReportPdf(walk.record, options.pdfPath)) {
+        CheckCommandResult result = failure(reportFileErrorMessage(*written));
+        result.out = out;
+        return result;
+    }
     return {exitCode, out, {}};
 }
 

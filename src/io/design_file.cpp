@@ -1,13 +1,21 @@
 #include "io/design_file.h"
 
 #include "calc/field_catalog.h"
+#include "io/atomic_file.h"
 #include "io/cp932_text.h"
 #include "io/design_fields.h"
 
-#include <QDir>
 #include <QFile>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#else
 #include <QFileInfo>
-#include <QSaveFile>
+#endif
 
 namespace flange {
 
@@ -22,19 +30,93 @@ QString captionOf(std::size_t index)
 }
 
 // Why a text cannot be stored, or nothing when it can.
-std::optional<QString> refusalOf(const QString& text)
+std::optional<FileError> refusalOf(const QString& text)
 {
     if (text.contains(u'"'))
-        return QStringLiteral("ダブルクォーテーション（\"）を含む文字列は設計ファイルに保存できません。");
+        return FileError{FileErrorKind::QuoteInText, {}, {}, {}, {}};
     if (!encodeCp932(text))
-        return QStringLiteral("文字「%1」はShift_JIS（コードページ932）で保存できません。")
-            .arg(firstUnstorableCharacter(text));
+        return FileError{
+            FileErrorKind::UnstorableCharacter, {}, {}, firstUnstorableCharacter(text), {}};
     return std::nullopt;
 }
 
-QString shownPath(const QString& path) { return QDir::toNativeSeparators(path); }
+DesignFileRead failedRead(FileErrorKind kind, const QString& path, const QString& reason = {})
+{
+    return {{}, FileError{kind, path, {}, {}, reason}};
+}
 
-DesignFileResult failure(const QString& message) { return {false, message}; }
+#ifdef Q_OS_UNIX
+
+QString systemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
+// Reads the file through a descriptor opened without waiting (a pipe would otherwise block until
+// a writer comes) and judges the kind and size of what was actually opened, not of what stood at
+// the path a moment before.
+DesignFileRead readBytes(const QString& path, QByteArray& bytes)
+{
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        const int error = errno;
+        if (error == ENOENT || error == ENOTDIR)
+            return failedRead(FileErrorKind::NotFound, path);
+        if (error == ENXIO) // a socket, or a device without its driver
+            return failedRead(FileErrorKind::NotRegularFile, path);
+        return failedRead(FileErrorKind::Unreadable, path, systemReason(error));
+    }
+    const auto closed = [fd](DesignFileRead result) {
+        ::close(fd);
+        return result;
+    };
+    struct stat status {};
+    if (::fstat(fd, &status) != 0)
+        return closed(failedRead(FileErrorKind::Unreadable, path, systemReason(errno)));
+    if (S_ISDIR(status.st_mode))
+        return closed(failedRead(FileErrorKind::Folder, path));
+    if (!S_ISREG(status.st_mode))
+        return closed(failedRead(FileErrorKind::NotRegularFile, path));
+    if (status.st_size > maxDesignFileBytes)
+        return closed(failedRead(FileErrorKind::TooLarge, path));
+    // One byte more than allowed shows a file that grew after its size was looked at.
+    bytes.resize(maxDesignFileBytes + 1);
+    qsizetype filled = 0;
+    while (filled < bytes.size()) {
+        const ssize_t got = ::read(fd, bytes.data() + filled, std::size_t(bytes.size() - filled));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return closed(failedRead(FileErrorKind::Unreadable, path, systemReason(errno)));
+        if (got == 0)
+            break;
+        filled += got;
+    }
+    bytes.truncate(filled);
+    return closed({});
+}
+
+#else
+
+DesignFileRead readBytes(const QString& path, QByteArray& bytes)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return failedRead(FileErrorKind::NotFound, path);
+    if (info.isDir())
+        return failedRead(FileErrorKind::Folder, path);
+    if (!info.isFile())
+        return failedRead(FileErrorKind::NotRegularFile, path);
+    if (info.size() > maxDesignFileBytes)
+        return failedRead(FileErrorKind::TooLarge, path);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return failedRead(FileErrorKind::Unreadable, path, file.errorString());
+    bytes = file.read(maxDesignFileBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        return failedRead(FileErrorKind::Unreadable, path, file.errorString());
+    return {};
+}
+
+#endif
 
 } // namespace
 
@@ -56,15 +138,15 @@ EncodedDesign encodeDesignFile(const DesignInputs& inputs)
 {
     EncodedDesign result;
     if (!cp932Available()) {
-        result.refusedReason = QStringLiteral("Shift_JIS（コードページ932）の変換が使えません。");
+        result.refusal = FileError{FileErrorKind::NoConverter, {}, {}, {}, {}};
         return result;
     }
     QByteArray bytes;
     for (std::size_t i = 0; i < inputs.size(); ++i) {
         const QString text = QString::fromStdString(inputs[i]);
-        if (const auto reason = refusalOf(text)) {
-            result.refusedCaption = captionOf(i);
-            result.refusedReason = *reason;
+        if (auto refusal = refusalOf(text)) {
+            refusal->field = captionOf(i);
+            result.refusal = std::move(refusal);
             return result;
         }
         bytes += '"';
@@ -88,51 +170,24 @@ DesignInputs decodeDesignFile(QByteArrayView bytes)
     return inputs;
 }
 
-DesignFileResult readDesignFile(const QString& path, DesignInputs& inputs)
+DesignFileRead readDesignFile(const QString& path)
 {
-    inputs = {};
-    const QFileInfo info(path);
-    if (!info.exists())
-        return failure(QStringLiteral("ファイル「%1」が見つかりません。").arg(shownPath(path)));
-    if (info.isDir())
-        return failure(QStringLiteral("「%1」はフォルダーです。鋼管仕口ファイルを選んでください。")
-                           .arg(shownPath(path)));
-    // Devices, pipes and sockets are refused before opening: reading one could block or never end.
-    if (!info.isFile())
-        return failure(QStringLiteral("「%1」は通常のファイルではありません。").arg(shownPath(path)));
-    const QString tooLarge =
-        QStringLiteral("ファイル「%1」は大きすぎます（1 MiB を超えています）。鋼管仕口ファイルではありません。")
-            .arg(shownPath(path));
-    if (info.size() > maxDesignFileBytes)
-        return failure(tooLarge);
-
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return failure(QStringLiteral("ファイル「%1」を読み込めません。").arg(shownPath(path)));
-    // One byte more than allowed shows a file that grew after its size was looked at.
-    const QByteArray bytes = file.read(maxDesignFileBytes + 1);
-    if (file.error() != QFileDevice::NoError)
-        return failure(QStringLiteral("ファイル「%1」を読み込めません。").arg(shownPath(path)));
+    QByteArray bytes;
+    DesignFileRead result = readBytes(path, bytes);
+    if (result.error)
+        return result;
     if (bytes.size() > maxDesignFileBytes)
-        return failure(tooLarge);
-    inputs = decodeDesignFile(bytes);
-    return {true, {}};
+        return failedRead(FileErrorKind::TooLarge, path);
+    result.inputs = decodeDesignFile(bytes);
+    return result;
 }
 
-DesignFileResult writeDesignFile(const QString& path, const DesignInputs& inputs)
+FileOutcome writeDesignFile(const QString& path, const DesignInputs& inputs)
 {
     const EncodedDesign encoded = encodeDesignFile(inputs);
-    if (!encoded.bytes) {
-        if (encoded.refusedCaption.isEmpty())
-            return failure(encoded.refusedReason);
-        return failure(QStringLiteral("「%1」の値は保存できません。%2")
-                           .arg(encoded.refusedCaption, encoded.refusedReason));
-    }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(*encoded.bytes) != encoded.bytes->size()
-        || !file.commit())
-        return failure(QStringLiteral("ファイル「%1」に保存できませんでした。").arg(shownPath(path)));
-    return {true, {}};
+    if (!encoded.bytes)
+        return encoded.refusal;
+    return writeFileAtomically(path, *encoded.bytes);
 }
 
 } // namespace flange

@@ -10,6 +10,7 @@
 // and is otherwise taken as it stands; boltArea, like every field, is taken as plain text.
 
 #include "calc/design_record.h"
+#include "io/file_error.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -37,8 +38,8 @@ void applyInputs(DesignRecord& record, const DesignInputs& inputs);
 
 struct EncodedDesign {
     std::optional<QByteArray> bytes; // the file's bytes, or nothing when a text was refused
-    QString refusedCaption;          // caption of the first field that cannot be stored
-    QString refusedReason;           // why, in Japanese, for the engineer
+    std::optional<FileError> refusal; // why not: QuoteInText or UnstorableCharacter naming the
+                                      // field (by caption), or NoConverter
 };
 
 // The bytes of the design file for these inputs. A text holding a double quote or a character
@@ -51,20 +52,22 @@ EncodedDesign encodeDesignFile(const DesignInputs& inputs);
 // Linear in the size of the bytes; never fails.
 DesignInputs decodeDesignFile(QByteArrayView bytes);
 
-struct DesignFileResult {
-    bool ok = false;
-    QString error; // a message for the engineer naming the file (or the field), when not ok
+struct DesignFileRead {
+    DesignInputs inputs;            // all empty when the file could not be read
+    std::optional<FileError> error; // why it could not
 };
 
-// Reads a design file into inputs. Fails, with a message naming the file, when it is missing, a
-// folder or another non-regular file, unreadable or larger than maxDesignFileBytes; inputs are
-// then all empty, as the window stands after opening a file it cannot read.
-DesignFileResult readDesignFile(const QString& path, DesignInputs& inputs);
+// Reads a design file. Fails when it is missing (NotFound), a folder (Folder), another kind of
+// non-regular file (NotRegularFile), unreadable (Unreadable) or larger than maxDesignFileBytes
+// (TooLarge); the inputs are then all empty, as the window stands after opening a file it cannot
+// read. The file is opened without waiting and judged on what was opened, so a pipe put in its
+// place never blocks the reader.
+DesignFileRead readDesignFile(const QString& path);
 
-// Writes a design file through QSaveFile, so an existing file is replaced only by a complete new
-// one. Fails with a message naming the field when a text cannot be stored (nothing is written and
-// an existing file stays as it was), or naming the file when it cannot be written. The path is
-// used exactly as given: no extension is added.
-DesignFileResult writeDesignFile(const QString& path, const DesignInputs& inputs);
+// Writes a design file through writeFileAtomically, so an existing file is replaced only by a
+// complete new one. A text that cannot be stored is refused as in encodeDesignFile, with nothing
+// written; a file that cannot be written gives the errors of writeFileAtomically. The path is used
+// exactly as given: no extension is added.
+FileOutcome writeDesignFile(const QString& path, const DesignInputs& inputs);
 
 } // namespace flange

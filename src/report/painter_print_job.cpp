@@ -61,13 +61,13 @@ bool PainterPrintJob::setPaper(PaperSize size, PageOrientation orientation)
 bool PainterPrintJob::setPosition(TwipPoint position)
 {
     position_ = position;
-    return state_ != State::Failed;
+    return noted(state_ != State::Failed);
 }
 
 bool PainterPrintJob::setFont(std::string_view face, int points)
 {
     if (state_ == State::Failed || points <= 0)
-        return false;
+        return noted(false);
     font_.setFamilies({fromUtf8(face), standInFace});
     font_.setPointSize(points);
     if (painter_.isActive())
@@ -77,7 +77,7 @@ bool PainterPrintJob::setFont(std::string_view face, int points)
 
 bool PainterPrintJob::printText(std::string_view text)
 {
-    if (!startDocument())
+    if (!noted(startDocument()))
         return false;
     if (text.empty())
         return true;
@@ -89,7 +89,7 @@ bool PainterPrintJob::printText(std::string_view text)
 
 bool PainterPrintJob::drawLine(TwipPoint from, TwipPoint to)
 {
-    if (!startDocument())
+    if (!noted(startDocument()))
         return false;
     painter_.setPen(thinnestPen());
     painter_.drawLine(toDevice(from), toDevice(to));
@@ -99,7 +99,7 @@ bool PainterPrintJob::drawLine(TwipPoint from, TwipPoint to)
 bool PainterPrintJob::drawPicture(std::string_view name, TwipPoint at)
 {
     const auto picture = findPicture(name);
-    if (!picture || !startDocument())
+    if (!noted(picture && startDocument()))
         return false;
     const QRectF frame(toDevice(at), QSizeF(picture->widthTwips * unitsPerTwipX_,
                                             picture->heightTwips * unitsPerTwipY_));
@@ -115,10 +115,7 @@ bool PainterPrintJob::drawPicture(std::string_view name, TwipPoint at)
     return true;
 }
 
-bool PainterPrintJob::newPage()
-{
-    return startDocument() && device_->newPage();
-}
+bool PainterPrintJob::newPage() { return noted(startDocument() && device_->newPage()); }
 
 bool PainterPrintJob::endDocument()
 {
@@ -128,7 +125,20 @@ bool PainterPrintJob::endDocument()
     if (!painter_.isActive())
         return true; // the document never started: nothing to finish
     const bool written = painter_.end();
-    return written && (!delivery_.afterLastPage || delivery_.afterLastPage());
+    if (!written)
+        return false;
+    if (!delivery_.afterLastPage)
+        return true;
+    const Handover handover = delivery_.afterLastPage(!incomplete_);
+    unknown_ = handover == Handover::Unknown;
+    return handover == Handover::Done;
+}
+
+bool PainterPrintJob::noted(bool succeeded)
+{
+    if (!succeeded)
+        incomplete_ = true;
+    return succeeded;
 }
 
 bool PainterPrintJob::startDocument()

@@ -20,11 +20,16 @@ namespace flange {
 
 class PainterPrintJob final : public PrintJob {
 public:
+    // How handing on the finished document ended. Unknown: it may or may not have reached the
+    // printer (the spooler did not answer in time).
+    enum class Handover { Done, Failed, Unknown };
+
     // What happens around the pages: a printer may refuse to start (a stopped queue) and needs the
-    // finished document handed to its spooler. Either may be left empty.
+    // finished document handed to its spooler. Either may be left empty. afterLastPage is told
+    // whether every drawing operation succeeded.
     struct Delivery {
         std::function<bool()> beforeFirstPage;
-        std::function<bool()> afterLastPage;
+        std::function<Handover(bool complete)> afterLastPage;
     };
 
     // Draws the pictures from `pictures`, or from a library of its own when none is given.
@@ -43,17 +48,21 @@ public:
     bool drawPicture(std::string_view name, TwipPoint at) override;
     bool newPage() override;
     bool endDocument() override;
+    bool outcomeUnknown() const override { return unknown_; }
 
 private:
     enum class State { NotStarted, Drawing, Failed, Ended };
 
     bool startDocument();
+    bool noted(bool succeeded);
     QPointF toDevice(TwipPoint point) const;
 
     std::shared_ptr<QPagedPaintDevice> device_;
     Delivery delivery_;
     QPainter painter_;
     State state_ = State::NotStarted;
+    bool incomplete_ = false; // a drawing operation failed
+    bool unknown_ = false;    // the document was handed on without an answer
     qreal unitsPerTwipX_ = 1.0;
     qreal unitsPerTwipY_ = 1.0;
     QFont font_;

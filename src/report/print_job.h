@@ -44,6 +44,9 @@ public:
     [[nodiscard]] virtual bool newPage() = 0;
     // Finishes the document and hands it on; does nothing when nothing was drawn.
     [[nodiscard]] virtual bool endDocument() = 0;
+    // After endDocument failed: true when the document was handed on but no answer came, so it
+    // may yet be printed (the user should look at the printer's queue before printing again).
+    virtual bool outcomeUnknown() const { return false; }
 };
 
 } // namespace flange

@@ -17,25 +17,26 @@ struct JudgeCase {
 
 class JudgeRatioTest : public ::testing::TestWithParam<JudgeCase> {};
 
-TEST_P(JudgeRatioTest, BelowOneIsOkEverythingElseNg)
+TEST_P(JudgeRatioTest, FromZeroToBelowOneIsOkEverythingElseNg)
 {
     DesignRecord r;
     r.boltRatio = GetParam().ratioText;
     EXPECT_EQ(judgeRatio(r, &DesignRecord::boltRatio), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Ratios, JudgeRatioTest,
-    ::testing::Values(JudgeCase{"WellBelow", "0.831", Verdict::Ok},
-                      JudgeCase{"JustBelow", "0.999", Verdict::Ok},
-                      JudgeCase{"RoundedToOne", "1.000", Verdict::Ng},
-                      JudgeCase{"Above", "1.250", Verdict::Ng},
-                      JudgeCase{"Negative", "-0.500", Verdict::Ok},
-                      // A check that computed nothing must never pass.
-                      JudgeCase{"Empty", "", Verdict::Ng},
-                      JudgeCase{"Blank", " ", Verdict::Ng},
-                      JudgeCase{"NotANumber", "abc", Verdict::Ng}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Ratios, JudgeRatioTest,
+                         ::testing::Values(JudgeCase{"WellBelow", "0.831", Verdict::Ok},
+                                           JudgeCase{"JustBelow", "0.999", Verdict::Ok},
+                                           JudgeCase{"RoundedToOne", "1.000", Verdict::Ng},
+                                           JudgeCase{"Above", "1.250", Verdict::Ng},
+                                           JudgeCase{"Zero", "0.000", Verdict::Ok},
+                                           JudgeCase{"Negative", "-0.500", Verdict::Ng},
+                                           JudgeCase{"JustNegative", "-0.001", Verdict::Ng},
+                                           // A check that computed nothing must never pass.
+                                           JudgeCase{"Empty", "", Verdict::Ng},
+                                           JudgeCase{"Blank", " ", Verdict::Ng},
+                                           JudgeCase{"NotANumber", "abc", Verdict::Ng}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SetVerdict, TextOnlyKeepsVisibilityShownShowsIt)
 {

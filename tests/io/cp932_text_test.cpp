@@ -54,4 +54,15 @@ TEST(Cp932Text, DuplicateCodesOfAKanjiReadAsTheSameCharacter)
     EXPECT_EQ(decodeCp932(QByteArray("\xFB\xFC")), QString::fromUtf8("髙"));
 }
 
+TEST(Cp932Text, EverySingleByteCodeIsItsOwnCharacterBothWays)
+{
+    // Control bytes included: the ICU converter swaps 0x1A, 0x1C and 0x7F.
+    for (char16_t code = 0; code < 0x80; ++code) {
+        const QByteArray byte(1, char(code));
+        const QString character(QChar{code});
+        EXPECT_EQ(decodeCp932(byte), character) << "byte " << int(code);
+        EXPECT_EQ(encodeCp932(character), byte) << "character " << int(code);
+    }
+}
+
 } // namespace

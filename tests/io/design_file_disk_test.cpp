@@ -1,5 +1,5 @@
-// Reading and writing design files on disk: what reaches the disk, and the files Open must refuse
-// with a message instead of reading them.
+// Reading and writing design files on disk: what reaches the disk, the files Open must refuse
+// instead of reading them, and the writes that fail without touching the file already there.
 
 #include "io/design_file.h"
 
@@ -9,12 +9,15 @@
 #include <gtest/gtest.h>
 
 #ifdef Q_OS_UNIX
+#include "write_failures.h"
+
 #include <sys/stat.h>
 #endif
 
 namespace {
 
 using flange::DesignInputs;
+using flange::FileErrorKind;
 using flange::readDesignFile;
 using flange::writeDesignFile;
 
@@ -38,14 +41,14 @@ protected:
         ASSERT_EQ(file.write(bytes), bytes.size());
     }
 
-    // Reads a file that must be refused: the message names it and the inputs come back empty.
-    static void expectRefused(const QString& path)
+    // Reads a file that must be refused: the error names it and the inputs come back empty.
+    static void expectRefused(const QString& path, FileErrorKind kind)
     {
-        DesignInputs inputs = workedExample;
-        const auto result = readDesignFile(path, inputs);
-        EXPECT_FALSE(result.ok);
-        EXPECT_TRUE(result.error.contains(QDir::toNativeSeparators(path))) << result.error.toStdString();
-        EXPECT_EQ(inputs, DesignInputs{});
+        const auto result = readDesignFile(path);
+        ASSERT_TRUE(result.error.has_value());
+        EXPECT_EQ(result.error->kind, kind);
+        EXPECT_EQ(result.error->path, path);
+        EXPECT_EQ(result.inputs, DesignInputs{});
     }
 
     QTemporaryDir dir;
@@ -58,18 +61,16 @@ TEST_F(DesignFileDisk, SavedDesignOpensWithTheSameTexts)
     inputs[3] = "";
     inputs[0] = "Ｍ３６";
     const QString path = pathOf("design.sou");
-    ASSERT_TRUE(writeDesignFile(path, inputs).ok);
+    ASSERT_EQ(writeDesignFile(path, inputs), std::nullopt);
 
-    DesignInputs read;
-    const auto result = readDesignFile(path, read);
-    EXPECT_TRUE(result.ok) << result.error.toStdString();
-    EXPECT_TRUE(result.error.isEmpty());
-    EXPECT_EQ(read, inputs);
+    const auto result = readDesignFile(path);
+    EXPECT_EQ(result.error, std::nullopt);
+    EXPECT_EQ(result.inputs, inputs);
 }
 
 TEST_F(DesignFileDisk, NameWithoutExtensionIsUsedAsTyped)
 {
-    ASSERT_TRUE(writeDesignFile(pathOf("joint"), workedExample).ok);
+    ASSERT_EQ(writeDesignFile(pathOf("joint"), workedExample), std::nullopt);
     EXPECT_TRUE(QFile::exists(pathOf("joint")));
     EXPECT_FALSE(QFile::exists(pathOf("joint.sou")));
     EXPECT_EQ(contentsOf(pathOf("joint")), *flange::encodeDesignFile(workedExample).bytes);
@@ -79,7 +80,7 @@ TEST_F(DesignFileDisk, SavingReplacesAnExistingFile)
 {
     const QString path = pathOf("design.sou");
     store(path, QByteArray(5000, 'x'));
-    ASSERT_TRUE(writeDesignFile(path, workedExample).ok);
+    ASSERT_EQ(writeDesignFile(path, workedExample), std::nullopt);
     EXPECT_EQ(contentsOf(path), *flange::encodeDesignFile(workedExample).bytes);
 }
 
@@ -89,9 +90,9 @@ TEST_F(DesignFileDisk, RefusedTextWritesNothing)
     inputs[14] = "2.2\"";
     const QString fresh = pathOf("fresh.sou");
     const auto result = writeDesignFile(fresh, inputs);
-    EXPECT_FALSE(result.ok);
-    EXPECT_TRUE(result.error.contains(QStringLiteral("(cm)使用フランジプレート厚さ(仮定)")))
-        << result.error.toStdString();
+    ASSERT_TRUE(result.has_value());
+    EXPECT_EQ(result->kind, FileErrorKind::QuoteInText);
+    EXPECT_EQ(result->field, QStringLiteral("(cm)使用フランジプレート厚さ(仮定)"));
     EXPECT_FALSE(QFile::exists(fresh));
 
     const QString existing = pathOf("existing.sou");
@@ -99,17 +100,9 @@ TEST_F(DesignFileDisk, RefusedTextWritesNothing)
     store(existing, before);
     inputs[14] = "2.2";
     inputs[5] = "21.63€";
-    EXPECT_FALSE(writeDesignFile(existing, inputs).ok);
+    EXPECT_NE(writeDesignFile(existing, inputs), std::nullopt);
     EXPECT_EQ(contentsOf(existing), before);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1) << "no stray temporary file";
-}
-
-TEST_F(DesignFileDisk, UnwritablePlaceIsNamed)
-{
-    const QString path = pathOf("no-such-folder/design.sou");
-    const auto result = writeDesignFile(path, workedExample);
-    EXPECT_FALSE(result.ok);
-    EXPECT_TRUE(result.error.contains(QDir::toNativeSeparators(path))) << result.error.toStdString();
 }
 
 TEST_F(DesignFileDisk, FileOfExactlyTheLimitIsRead)
@@ -118,9 +111,9 @@ TEST_F(DesignFileDisk, FileOfExactlyTheLimitIsRead)
     bytes.append(flange::maxDesignFileBytes - bytes.size(), ' ');
     const QString path = pathOf("limit.sou");
     store(path, bytes);
-    DesignInputs inputs;
-    EXPECT_TRUE(readDesignFile(path, inputs).ok);
-    EXPECT_EQ(inputs, workedExample);
+    const auto result = readDesignFile(path);
+    EXPECT_EQ(result.error, std::nullopt);
+    EXPECT_EQ(result.inputs, workedExample);
 }
 
 TEST_F(DesignFileDisk, FileOverTheLimitIsRefused)
@@ -129,15 +122,18 @@ TEST_F(DesignFileDisk, FileOverTheLimitIsRefused)
     bytes.append(flange::maxDesignFileBytes + 1 - bytes.size(), ' ');
     const QString path = pathOf("large.sou");
     store(path, bytes);
-    expectRefused(path);
+    expectRefused(path, FileErrorKind::TooLarge);
 }
 
-TEST_F(DesignFileDisk, MissingFileIsRefused) { expectRefused(pathOf("missing.sou")); }
+TEST_F(DesignFileDisk, MissingFileIsRefused)
+{
+    expectRefused(pathOf("missing.sou"), FileErrorKind::NotFound);
+}
 
 TEST_F(DesignFileDisk, FolderIsRefused)
 {
     ASSERT_TRUE(QDir(dir.path()).mkdir("folder.sou"));
-    expectRefused(pathOf("folder.sou"));
+    expectRefused(pathOf("folder.sou"), FileErrorKind::Folder);
 }
 
 #ifdef Q_OS_UNIX
@@ -145,7 +141,7 @@ TEST_F(DesignFileDisk, PipeIsRefusedWithoutWaitingForAWriter)
 {
     const QString path = pathOf("pipe.sou");
     ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-    expectRefused(path);
+    expectRefused(path, FileErrorKind::NotRegularFile);
 }
 
 TEST_F(DesignFileDisk, UnreadableFileIsRefused)
@@ -155,8 +151,23 @@ TEST_F(DesignFileDisk, UnreadableFileIsRefused)
     ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::Permissions()));
     if (QFile file(path); file.open(QIODevice::ReadOnly))
         GTEST_SKIP() << "permissions do not stop this user from reading";
-    expectRefused(path);
+    expectRefused(path, FileErrorKind::Unreadable);
 }
+
+using flange::testing::WriteFailure;
+
+class DesignFileWriteFailure : public ::testing::TestWithParam<WriteFailure> {};
+
+TEST_P(DesignFileWriteFailure, IsReportedAndLeavesWhatWasThere)
+{
+    flange::testing::expectWriteFailure(GetParam(), "design.sou", [](const QString& target) {
+        return writeDesignFile(target, workedExample);
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(Targets, DesignFileWriteFailure,
+                         ::testing::ValuesIn(flange::testing::writeFailures("design.sou")),
+                         [](const auto& info) { return std::string(info.param.name); });
 #endif
 
 } // namespace

@@ -28,7 +28,7 @@ const DesignInputs fileFormatExample{"Ｍ20", "3.14", "8",   "40",   "1.5", "20"
 TEST(DesignFileBytes, WorkedExampleIsExactlyItsNinetyNineBytes)
 {
     const auto encoded = encodeDesignFile(fileFormatExample);
-    ASSERT_TRUE(encoded.bytes.has_value()) << encoded.refusedReason.toStdString();
+    ASSERT_TRUE(encoded.bytes.has_value());
     const QByteArray firstLine = QByteArray::fromHex(
         "22 82 6C 32 30 22 2C 22 33 2E 31 34 22 2C 22 38 22 2C 22 34 30 22 2C 22 31 2E 35 22 2C 22 "
         "32 30 22 2C 22 35 30 22 0D 0A");
@@ -58,7 +58,7 @@ class DesignFileRoundTrip : public ::testing::TestWithParam<RoundTrip> {};
 TEST_P(DesignFileRoundTrip, ReadsBackEveryTextExactly)
 {
     const auto encoded = encodeDesignFile(GetParam().inputs);
-    ASSERT_TRUE(encoded.bytes.has_value()) << encoded.refusedReason.toStdString();
+    ASSERT_TRUE(encoded.bytes.has_value());
     EXPECT_EQ(decodeDesignFile(*encoded.bytes), GetParam().inputs);
 }
 
@@ -140,11 +140,14 @@ INSTANTIATE_TEST_SUITE_P(
         Reading{"NulBytes", "\"a\0b\",\0,\"c\""s, {"a\0b"s, "\0"s, "c"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
+using flange::FileErrorKind;
+
 struct Refusal {
     const char* name;
     DesignInputs inputs;
     const char* caption;
-    const char* reasonPart;
+    FileErrorKind kind;
+    const char* character; // the character named, for UnstorableCharacter
 };
 
 void PrintTo(const Refusal& p, std::ostream* os) { *os << p.name; }
@@ -156,29 +159,36 @@ TEST_P(DesignFileRefusal, NamesTheFieldAndGivesNoBytes)
     const auto& r = GetParam();
     const auto encoded = encodeDesignFile(r.inputs);
     EXPECT_FALSE(encoded.bytes.has_value());
-    EXPECT_EQ(encoded.refusedCaption, QString::fromUtf8(r.caption));
-    EXPECT_TRUE(encoded.refusedReason.contains(QString::fromUtf8(r.reasonPart)))
-        << encoded.refusedReason.toStdString();
+    ASSERT_TRUE(encoded.refusal.has_value());
+    EXPECT_EQ(encoded.refusal->kind, r.kind);
+    EXPECT_EQ(encoded.refusal->field, QString::fromUtf8(r.caption));
+    EXPECT_EQ(encoded.refusal->character, QString::fromUtf8(r.character));
 }
+
+constexpr auto quote = FileErrorKind::QuoteInText;
+constexpr auto unstorable = FileErrorKind::UnstorableCharacter;
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, DesignFileRefusal,
     ::testing::Values(
         Refusal{"DoubleQuote", inputsStartingWith({"Ｍ20", "3\"14"}), "(cm2)使用ボルト断面積",
-                "ダブルクォーテーション"},
-        Refusal{"Euro", inputsStartingWith({"", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "0.12€"}),
-                "参考図－２より", "「€」"},
-        Refusal{"Emoji", inputsStartingWith({"Ｍ20😀"}), "使用ボルト", "「😀」"},
+                quote, ""},
+        Refusal{"Euro",
+                inputsStartingWith({"", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "",
+                                    "0.12€"}),
+                "参考図－２より", unstorable, "€"},
+        Refusal{"Emoji", inputsStartingWith({"Ｍ20😀"}), "使用ボルト", unstorable, "😀"},
         Refusal{"MathematicalMinus",
                 inputsStartingWith({"", "", "", "", "", "", "", "", "", "", "", "", "−600"}),
-                "(t・cm)曲げモーメント", "「−」"},
+                "(t・cm)曲げモーメント", unstorable, "−"},
         Refusal{"YenSign", inputsStartingWith({"", "", "", "", "", "", "", "", "", "", "", "¥100"}),
-                "(t)せん断力", "「¥」"},
+                "(t)せん断力", unstorable, "¥"},
         // Encodes, but under the code of the numero sign: it would come back as another character.
-        Refusal{"StoredAsAnotherCharacter", inputsStartingWith({"", "\xEF\xA1\xAF"}), "(cm2)使用ボルト断面積",
-                "「\xEF\xA1\xAF」"},
+        Refusal{"StoredAsAnotherCharacter", inputsStartingWith({"", "\xEF\xA1\xAF"}),
+                "(cm2)使用ボルト断面積", unstorable, "\xEF\xA1\xAF"},
         Refusal{"FirstOfTwoInFileOrder",
-                inputsStartingWith({"", "", "", "€", "", "", "", "", "", "", "\""}), "(cm)ボルト列直径", "「€」"}),
+                inputsStartingWith({"", "", "", "€", "", "", "", "", "", "", "\""}),
+                "(cm)ボルト列直径", unstorable, "€"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(DesignInputs, FollowTheFileOrderOfTheRecord)

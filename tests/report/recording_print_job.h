@@ -40,9 +40,12 @@ public:
     bool newPage() override { return record("page"); }
     bool endDocument() override
     {
-        ended_ = true; // ending always works, also after a failure
-        return true;
+        ended_ = true; // ending always works, also after a failure, unless the answer never comes
+        return !answerNeverComes;
     }
+    bool outcomeUnknown() const override { return ended_ && answerNeverComes; }
+
+    bool answerNeverComes = false; // the spooler takes the job but does not answer
 
 private:
     static std::string point(TwipPoint p) { return std::to_string(p.x) + " " + std::to_string(p.y); }

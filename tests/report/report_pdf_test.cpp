@@ -5,7 +5,9 @@
 #include "report/calculation_report.h"
 #include "report/report_pdf.h"
 #include "report_expectations.h"
+#include "write_failures.h"
 
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QTemporaryDir>
@@ -45,7 +47,7 @@ protected:
             GTEST_SKIP() << "poppler-utils (pdfinfo, pdffonts, pdftotext) are not installed";
         ASSERT_TRUE(dir_.isValid());
         file_ = dir_.filePath("report.pdf");
-        ASSERT_TRUE(flange::writeReportPdf(workedExampleRecord(), file_));
+        ASSERT_EQ(flange::writeReportPdf(workedExampleRecord(), file_), std::nullopt);
     }
 
     QTemporaryDir dir_;
@@ -111,11 +113,6 @@ TEST_F(ReportPdf, FontsAreEmbedded)
     }
 }
 
-TEST(ReportPdfFile, UnwritableFileIsAFailure)
-{
-    EXPECT_FALSE(flange::writeReportPdf(workedExampleRecord(), "/nonexistent-folder/report.pdf"));
-}
-
 TEST(ReportPdfFile, EndingWithoutDrawingWritesNothing)
 {
     QTemporaryDir dir;
@@ -133,8 +130,32 @@ TEST(ReportPdfFile, PaperOnlyBeforeTheDocumentStarts)
     EXPECT_TRUE(job->setPaper(flange::PaperSize::A4, flange::PageOrientation::Portrait));
     EXPECT_TRUE(job->drawLine({0, 0}, {100, 100}));
     EXPECT_FALSE(job->setPaper(flange::PaperSize::A4, flange::PageOrientation::Portrait));
-    EXPECT_FALSE(job->drawPicture("NoSuchPicture", {0, 0}));
     EXPECT_TRUE(job->endDocument());
 }
+
+TEST(ReportPdfFile, PartOfAReportIsNotWritten)
+{
+    QTemporaryDir dir;
+    const auto job = flange::openPdfFileJob(dir.filePath("part.pdf"));
+    EXPECT_TRUE(job->drawLine({0, 0}, {100, 100}));
+    EXPECT_FALSE(job->drawPicture("NoSuchPicture", {0, 0}));
+    EXPECT_FALSE(job->endDocument());
+    EXPECT_FALSE(QFile::exists(dir.filePath("part.pdf")));
+}
+
+using flange::testing::WriteFailure;
+
+class ReportPdfWriteFailure : public ::testing::TestWithParam<WriteFailure> {};
+
+TEST_P(ReportPdfWriteFailure, IsReportedAndLeavesWhatWasThere)
+{
+    flange::testing::expectWriteFailure(GetParam(), "report.pdf", [](const QString& target) {
+        return flange::writeReportPdf(workedExampleRecord(), target);
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(Targets, ReportPdfWriteFailure,
+                         ::testing::ValuesIn(flange::testing::writeFailures("report.pdf")),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

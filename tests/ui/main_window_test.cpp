@@ -76,6 +76,9 @@ private slots:
     void panesFollowWindowSize();
     void paneButtonsShowTheirPanes();
     void hintMarksFollowTheRecord();
+    void enterPressesTheFocusedButton();
+    void controlsAreNamedByTheirCaptions_data();
+    void controlsAreNamedByTheirCaptions();
 
 private:
     std::unique_ptr<MainWindowFixture> f_;
@@ -457,6 +460,10 @@ void MainWindowTest::paneButtonsShowTheirPanes()
     QCOMPARE(figure1->palette().color(QPalette::Button), QColor(layout::highlightColour));
     QVERIFY(top->palette().color(QPalette::Button) != QColor(layout::highlightColour));
     QCOMPARE(shown.size(), 1);
+    // The highlight is drawn flat, from just inside the outline at the top to the bottom.
+    const QImage face = figure1->grab().toImage();
+    for (int y : {3, face.height() / 2 + 6, face.height() - 4})
+        QCOMPARE(face.pixelColor(6, y), QColor(layout::highlightColour));
 
     // Every calculation that runs ends with the results pane in view, "ＴＯＰ" highlighted.
     f_->ui.typeStep(Step::A);
@@ -499,6 +506,62 @@ void MainWindowTest::hintMarksFollowTheRecord()
     QVERIFY(f_->ui.label("Alpha0Hint")->text().contains(QStringLiteral("α0≈0.150 です（入力 0.12）")));
     QCOMPARE(f_->ui.text("Text27"), QStringLiteral("1.55"));
     QVERIFY(f_->ui.button("Command12")->isEnabled());
+}
+
+void MainWindowTest::enterPressesTheFocusedButton()
+{
+    f_->ui.typeStep(Step::A);
+    QPushButton* calculate = f_->ui.button("Command3");
+    calculate->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(calculate, Qt::Key_Return);
+    QCOMPARE(f_->ui.text("Text21"), QStringLiteral("0.833"));
+    QPushButton* next = f_->ui.button("Command8");
+    next->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(next, Qt::Key_Enter); // the keypad's
+    QCOMPARE(f_->window.stepFlow().currentStep(), Step::BShape);
+}
+
+void MainWindowTest::controlsAreNamedByTheirCaptions_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");
+    const std::pair<const char*, const char*> named[] = {
+        {"Combo1", "使用ボルト"},
+        {"Text2", "(cm2)使用ボルト断面積"},
+        {"Text14", "(t/cm2)面外荷重に対する許容曲げ※応力度"},
+        {"Text17", "参考図－２より"},
+        {"Text11", "(cm)溶接長 (h1－スカラップ半径)"},
+        {"Text21", "ボルト応力度比 σt/(ft0×1.5)"},
+        {"Text25", "三辺固定版 Ly/Lx"},
+        {"Text27", "プレート厚さ"},
+        {"Text30", "リブプレート応力度比 τ/(fS×1.5)"},
+        {"Text33", "溶接応力度比 τS/(fS×1.5)"},
+        {"Label22", "ボルトの判定"},
+        {"Label29", "フランジプレート厚さの判定"},
+        {"Label33", "リブプレートの判定"},
+        {"Label37", "溶接の判定"},
+    };
+    for (const auto& [control, name] : named)
+        QTest::newRow(control) << QString::fromUtf8(control) << QString::fromUtf8(name);
+}
+
+void MainWindowTest::controlsAreNamedByTheirCaptions()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+    const QWidget* widget = f_->ui.find<QWidget>(control.toUtf8().constData());
+    QCOMPARE(widget->accessibleName(), name);
+    // No field is left without a name, and no two share one.
+    QStringList names;
+    for (const QLineEdit* field : f_->window.findChildren<QLineEdit*>()) {
+        if (field->parentWidget()->objectName() == QStringLiteral("Combo1"))
+            continue;
+        QVERIFY2(!field->accessibleName().isEmpty(), qPrintable(field->objectName()));
+        names << field->accessibleName();
+    }
+    QCOMPARE(names.size(), 32);
+    names.removeDuplicates();
+    QCOMPARE(names.size(), 32);
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -6,16 +6,22 @@
 #include "ui/main/main_window_layout.h"
 #include "ui/reference/reading_mark.h"
 #include "ui/shell/application_shell.h"
+#include "ui/shell/command_line.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QTest>
+#include <QWindow>
 
 #include <memory>
 
 using namespace flange;
 using namespace flange::testing;
+
+namespace {
+bool isDrawnBlue(QWidget* widget);
+} // namespace
 
 class ShellTest : public QObject {
     Q_OBJECT
@@ -32,6 +38,10 @@ private slots:
     void exitClosesTheAllowableStressWindow();
     void chartMarksTheDesignsEdgeRatio();
     void printCommandOpensThePrintDialog();
+    void escapeClosesSecondaryWindows_data();
+    void escapeClosesSecondaryWindows();
+    void commandLine_data();
+    void commandLine();
 
 private:
     // Clicks "クリア" as the window system delivers a click, which a modal window may block.
@@ -69,19 +79,21 @@ void ShellTest::clickClearThroughWindowSystem()
 
 void ShellTest::aboutBoxBlocksMainWindowUntilClosed_data()
 {
-    QTest::addColumn<bool>("byOkButton");
-    QTest::newRow("OK") << true;
-    QTest::newRow("title bar") << false;
+    QTest::addColumn<QString>("closedBy");
+    QTest::newRow("OK") << QStringLiteral("OK");
+    QTest::newRow("Esc") << QStringLiteral("Esc");
+    QTest::newRow("title bar") << QStringLiteral("title bar");
 }
 
 void ShellTest::aboutBoxBlocksMainWindowUntilClosed()
 {
-    QFETCH(bool, byOkButton);
+    QFETCH(QString, closedBy);
     MainWindow& window = shell_->mainWindow();
     WindowDriver ui(window);
     ui.type("Text3", QStringLiteral("8"));
+    auto* caption = window.findChild<QLabel*>(QStringLiteral("Label4"));
+    QVERIFY(isDrawnBlue(caption));
 
-    watchdog_->expectModal(true);
     ui.triggerMenu("mnuver");
     QPointer<AboutBox> about = shell_->aboutBox();
     QVERIFY(about);
@@ -89,18 +101,25 @@ void ShellTest::aboutBoxBlocksMainWindowUntilClosed()
     QCOMPARE(about->objectName(), QStringLiteral("Form3"));
     QCOMPARE(about->windowTitle(), QStringLiteral("ペルグリンのバージョン情報"));
     QCOMPARE(about->findChild<QLabel*>(QStringLiteral("Label2"))->text(), QStringLiteral("Ver.1.0"));
-    QCOMPARE(QApplication::activeModalWidget(), about.data());
+    // The main window is disabled and greyed, its guidance captions too; the box is not.
+    QVERIFY(!window.isEnabled());
+    QVERIFY(about->isEnabled());
+    QVERIFY(!isDrawnBlue(caption));
+    // No icon in the title bar: the box's icon draws nothing.
+    QCOMPARE(about->windowIcon().pixmap(16, 16).toImage().pixelColor(8, 8).alpha(), 0);
 
     clickClearThroughWindowSystem();
     QCOMPARE(ui.text("Text3"), QStringLiteral("8"));
 
-    if (byOkButton)
+    if (closedBy == QStringLiteral("OK"))
         QTest::mouseClick(about->findChild<QWidget*>(QStringLiteral("Command1")), Qt::LeftButton);
+    else if (closedBy == QStringLiteral("Esc"))
+        QTest::keyClick(about, Qt::Key_Escape);
     else
         about->close();
     QTRY_VERIFY(!about);
-    QCOMPARE(QApplication::activeModalWidget(), nullptr);
-    watchdog_->expectModal(false);
+    QVERIFY(window.isEnabled());
+    QVERIFY(isDrawnBlue(caption));
 
     clickClearThroughWindowSystem();
     QVERIFY(ui.text("Text3").isEmpty());
@@ -137,6 +156,20 @@ void ShellTest::exitClosesEveryWindow()
 }
 
 namespace {
+
+// Whether any pixel of the widget is drawn in a clear blue, as a guidance caption is while its
+// window takes input.
+bool isDrawnBlue(QWidget* widget)
+{
+    const QImage image = widget->grab().toImage();
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.blue() > c.red() + 100 && c.blue() > c.green() + 100)
+                return true;
+        }
+    return false;
+}
 
 bool isHighlighted(const QWidget* button)
 {
@@ -250,6 +283,72 @@ void ShellTest::printCommandOpensThePrintDialog()
     QTest::mouseClick(dialog->findChild<QWidget*>(QStringLiteral("Command6")), Qt::LeftButton);
     QTRY_VERIFY(!dialog || !dialog->isVisible());
     QVERIFY(window.isEnabled());
+}
+
+void ShellTest::escapeClosesSecondaryWindows_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("disablesMainWindow");
+    QTest::newRow("print dialog") << QStringLiteral("Form4") << true;
+    QTest::newRow("allowable-stress window") << QStringLiteral("Form5") << false;
+}
+
+void ShellTest::escapeClosesSecondaryWindows()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, disablesMainWindow);
+    MainWindow& window = shell_->mainWindow();
+    WindowDriver ui(window);
+    auto* caption = window.findChild<QLabel*>(QStringLiteral("Label5"));
+    if (disablesMainWindow) {
+        ui.walkTo(Step::D);
+        ui.triggerMenu("mnuprint");
+    } else {
+        QTest::mouseClick(caption, Qt::LeftButton);
+    }
+    QPointer<QWidget> opened = topLevelNamed(name);
+    QVERIFY(opened);
+    opened->windowHandle()->requestActivate();
+    QTRY_COMPARE(QApplication::activeWindow(), opened.data());
+    QCOMPARE(window.isEnabled(), !disablesMainWindow);
+    QCOMPARE(isDrawnBlue(caption), !disablesMainWindow);
+
+    QTest::keyClick(opened, Qt::Key_Escape);
+    QTRY_VERIFY(!opened || !opened->isVisible());
+    QVERIFY(window.isEnabled());
+    QVERIFY(isDrawnBlue(caption));
+}
+
+void ShellTest::commandLine_data()
+{
+    using Action = CommandLine::Action;
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("action");
+    QTest::addColumn<QString>("path");
+    QTest::newRow("none") << QStringList() << int(Action::Start) << QString();
+    QTest::newRow("design file") << QStringList{"DESIGN.sou"} << int(Action::Open) << "DESIGN.sou";
+    QTest::newRow("file after --") << QStringList{"--", "-odd.sou"} << int(Action::Open)
+                                   << "-odd.sou";
+    QTest::newRow("--version") << QStringList{"--version"} << int(Action::Version) << QString();
+    QTest::newRow("--help") << QStringList{"DESIGN.sou", "--help"} << int(Action::Help)
+                            << QString();
+    QTest::newRow("help over unknown") << QStringList{"--bogus", "-h"} << int(Action::Help)
+                                       << QString();
+    QTest::newRow("unknown option") << QStringList{"--bogus"} << int(Action::Refuse) << QString();
+    QTest::newRow("two files") << QStringList{"a.sou", "b.sou"} << int(Action::Refuse)
+                               << QString();
+    QTest::newRow("empty name") << QStringList{""} << int(Action::Refuse) << QString();
+}
+
+void ShellTest::commandLine()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, action);
+    QFETCH(QString, path);
+    const CommandLine command = parseCommandLine(arguments);
+    QCOMPARE(int(command.action), action);
+    QCOMPARE(command.path, path);
+    QCOMPARE(command.message.isEmpty(), command.action != CommandLine::Action::Refuse);
 }
 
 QTEST_MAIN(ShellTest)

@@ -1,6 +1,7 @@
 #include "ui/common/control_factory.h"
 
 #include "ui/common/twips.h"
+#include "ui/common/window_keys.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -22,12 +23,18 @@ void setColour(QWidget* widget, QPalette::ColorRole role, std::optional<QRgb> co
 
 QString utf8(const char* text) { return QString::fromUtf8(text); }
 
+QString utf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 QPushButton* makeButton(const ButtonPlace& place, QWidget* parent)
 {
     auto* button = new QPushButton(utf8(place.caption), parent);
     button->setObjectName(utf8(place.name));
     button->setGeometry(twipsRect(place.left, place.top, place.width, place.height));
     button->setAutoDefault(false);
+    pressOnEnter(button);
     return button;
 }
 
@@ -62,6 +69,20 @@ void setFieldBackground(QWidget* field, std::optional<QRgb> colour)
 
 void setButtonFace(QPushButton* button, std::optional<QRgb> colour)
 {
+    // The style shades a button face as a gradient of its colour, which washes a highlight out to
+    // near white; a coloured face is filled flat instead, inside the style's own outline colour.
+    QString flatFace;
+    if (colour) {
+        const QColor face(*colour);
+        const QWidget* pane = button->parentWidget();
+        const QColor outline =
+            (pane ? pane->palette() : QApplication::palette()).color(QPalette::Window).darker(140);
+        flatFace = QStringLiteral("QPushButton { background-color: %1; border: 1px solid %2; "
+                                  "border-radius: 2px; } QPushButton:pressed { background-color: %3; }")
+                       .arg(face.name(), outline.name(), face.darker(110).name());
+    }
+    if (button->styleSheet() != flatFace)
+        button->setStyleSheet(flatFace);
     setColour(button, QPalette::Button, colour);
 }
 

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <optional>
+#include <string_view>
 
 class QLabel;
 class QPushButton;
@@ -28,6 +29,7 @@ struct ButtonPlace {
 };
 
 QString utf8(const char* text);
+QString utf8(std::string_view text);
 
 // A button with its name and caption, at its place.
 QPushButton* makeButton(const ButtonPlace& place, QWidget* parent);

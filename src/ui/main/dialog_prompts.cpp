@@ -1,5 +1,8 @@
 #include "ui/main/dialog_prompts.h"
 
+#include "ui/common/name_only_file_dialog.h"
+#include "ui/main/file_dialog_columns.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -26,12 +29,14 @@ QString DialogPrompts::askSavePath(const QString& rememberedName)
 QString DialogPrompts::askPath(const QString& rememberedName, bool save)
 {
     QFileDialog dialog(owner_);
+    judgeFilesByNameOnly(dialog);
     dialog.setNameFilter(QStringLiteral("鋼管仕口ファイル(*.sou)"));
     // Any name is accepted: the open command reports a file it cannot read itself.
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     if (!rememberedName.isEmpty())
         dialog.selectFile(rememberedName);
+    fitFileDialogColumns(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();

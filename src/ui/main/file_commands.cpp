@@ -1,6 +1,7 @@
 #include "ui/main/file_commands.h"
 
 #include "io/design_file.h"
+#include "ui/main/file_error_text.h"
 
 namespace flange {
 
@@ -13,15 +14,18 @@ const QString messageTitle = QStringLiteral("ペルグリン");
 bool FileCommands::open(StepFlow& flow)
 {
     const QString path = prompts_.askOpenPath(rememberedName_);
-    if (path.isEmpty())
-        return false;
+    return !path.isEmpty() && openPath(flow, path);
+}
+
+bool FileCommands::openPath(StepFlow& flow, const QString& path)
+{
     rememberedName_ = path;
-    DesignInputs inputs;
-    const DesignFileResult result = readDesignFile(path, inputs);
-    if (!result.ok) {
-        prompts_.warn(messageTitle, result.error);
+    const DesignFileRead read = readDesignFile(path);
+    if (read.error) {
+        prompts_.warn(messageTitle, fileErrorText(*read.error));
         return false;
     }
+    const DesignInputs& inputs = read.inputs;
     lastOpenedPath_ = path;
     flow.openDesign(inputs);
     return true;
@@ -34,10 +38,10 @@ bool FileCommands::saveAs(const DesignRecord& record)
         return false;
     rememberedName_ = path;
     lastSavedPath_ = path;
-    const DesignFileResult result = writeDesignFile(path, inputsOf(record));
-    if (!result.ok)
-        prompts_.warn(messageTitle, result.error);
-    return result.ok;
+    const FileOutcome failure = writeDesignFile(path, inputsOf(record));
+    if (failure)
+        prompts_.warn(messageTitle, fileErrorText(*failure));
+    return !failure;
 }
 
 } // namespace flange

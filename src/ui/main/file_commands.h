@@ -21,6 +21,9 @@ public:
 
     // Returns true when a file was read and the inputs filled from it.
     bool open(StepFlow& flow);
+    // Open without the dialog, for a file named on the command line or dropped on the window: the
+    // same reading, warning and remembered name as a file chosen in the dialog.
+    bool openPath(StepFlow& flow, const QString& path);
     // Returns true when the file was written.
     bool saveAs(const DesignRecord& record);
 

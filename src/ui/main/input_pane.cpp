@@ -1,6 +1,7 @@
 #include "ui/main/input_pane.h"
 
 #include "ui/main/bolt_size_box.h"
+#include "calc/field_catalog.h"
 #include "ui/common/control_factory.h"
 #include "ui/main/main_window_layout.h"
 #include "ui/common/stored_picture.h"
@@ -55,6 +56,8 @@ void InputPane::addRows()
         }
         if (place.field == &DesignRecord::alpha0)
             row.entry->setFont(gothicFont());
+        // Screen readers and UI automation find a field by the caption the engineer reads.
+        row.entry->setAccessibleName(utf8(fieldInfo(place.field).caption));
         if (place.picture) {
             row.picture = new StoredPicture(place.picture, this);
             row.picture->placeAt(place.pictureLeft, place.pictureTop);

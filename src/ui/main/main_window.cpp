@@ -2,6 +2,7 @@
 
 #include "ui/main/figure_area.h"
 #include "ui/common/gothic_font.h"
+#include "ui/common/outer_size.h"
 #include "ui/main/hint_marks.h"
 #include "ui/main/main_window_layout.h"
 #include "ui/main/results_pane.h"
@@ -9,8 +10,12 @@
 #include "ui/main/user_prompts.h"
 
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QUrl>
 
 namespace flange {
 
@@ -20,6 +25,7 @@ MainWindow::MainWindow(UserPrompts& prompts, QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("ペルグリン"));
     setFont(gothicFont());
+    setAcceptDrops(true);
     createMenus();
 
     auto* client = new QWidget(this);
@@ -33,9 +39,7 @@ MainWindow::MainWindow(UserPrompts& prompts, QWidget* parent)
 
     connectControls();
     orderTabs();
-    // The window manager's frame is not known before the window is shown, so the start-up size
-    // is that of the window below its frame.
-    resize(twipsSize(layout::windowWidth, layout::windowHeight));
+    outerSize_ = new OuterSize(this, {layout::windowWidth, layout::windowHeight}, false);
     showState();
     showResultsPane();
 }
@@ -111,11 +115,36 @@ void MainWindow::closeEvent(QCloseEvent* event)
     QMainWindow::closeEvent(event);
 }
 
-void MainWindow::setOuterWidthTwips(int twips)
+namespace {
+
+// The design file of a drag: exactly one local ".sou" file, else nothing.
+QString droppedDesignFile(const QMimeData* data)
 {
-    const int frameWidth = frameGeometry().width() - geometry().width();
-    resize(std::max(0, twipsToPixels(twips) - frameWidth), height());
+    if (!data || !data->hasUrls() || data->urls().size() != 1)
+        return {};
+    const QUrl url = data->urls().constFirst();
+    const QString path = url.isLocalFile() ? url.toLocalFile() : QString();
+    return path.endsWith(QStringLiteral(".sou"), Qt::CaseInsensitive) ? path : QString();
 }
+
+} // namespace
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!droppedDesignFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    const QString path = droppedDesignFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    openDesignFile(path);
+}
+
+void MainWindow::setOuterWidthTwips(int twips) { outerSize_->setOuterWidth(twips); }
 
 void MainWindow::addReferencePane(PaneButton button, QWidget* pane,
                                   std::optional<int> outerWidthTwips)
@@ -188,6 +217,12 @@ void MainWindow::resetPage()
 void MainWindow::openDesign()
 {
     files_.open(flow_);
+    showState();
+}
+
+void MainWindow::openDesignFile(const QString& path)
+{
+    files_.openPath(flow_, path);
     showState();
 }
 

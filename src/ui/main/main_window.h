@@ -28,6 +28,7 @@ namespace flange {
 
 class FigureArea;
 class HintMarks;
+class OuterSize;
 class ResultsPane;
 class UserPrompts;
 
@@ -56,6 +57,9 @@ public:
     QLabel* inputCaption(TextField field) const;
 
 public slots:
+    // Opens a design file as "開く(&O)" does once the file is chosen: a file named on the command
+    // line, or a ".sou" file dropped on the window.
+    void openDesignFile(const QString& path);
     void showResultsPane();
     // The reference panes' buttons: each shows the pane added to the figure area for it, and does
     // nothing while there is none.
@@ -76,6 +80,8 @@ signals:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void createMenus();
@@ -102,6 +108,7 @@ private:
     FigureArea* figureArea_ = nullptr;
     ResultsPane* resultsPane_ = nullptr;
     QAction* printAction_ = nullptr;
+    OuterSize* outerSize_ = nullptr;
 };
 
 } // namespace flange

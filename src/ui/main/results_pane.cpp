@@ -19,20 +19,27 @@ namespace flange {
 
 namespace {
 
-QLineEdit* makeResultField(const QString& name, QWidget* parent)
+// The judgements have no caption on screen; these name them for screen readers and UI automation.
+struct VerdictName {
+    VerdictField verdict;
+    const char* name;
+};
+constexpr VerdictName verdictNames[] = {
+    {&DesignRecord::boltVerdict, "ボルトの判定"},
+    {&DesignRecord::thicknessVerdict, "フランジプレート厚さの判定"},
+    {&DesignRecord::ribVerdict, "リブプレートの判定"},
+    {&DesignRecord::weldVerdict, "溶接の判定"},
+};
+
+QLineEdit* makeResultField(const QString& name, TextField result, QWidget* parent)
 {
     auto* field = new QLineEdit(parent);
     field->setObjectName(name);
+    field->setAccessibleName(utf8(fieldInfo(result).caption));
     field->setReadOnly(true);
     field->setFocusPolicy(Qt::ClickFocus);
     field->setFont(gothicFont(layout::fieldFontPoints));
     return field;
-}
-
-QString controlName(TextField field)
-{
-    const std::string_view control = fieldInfo(field).control;
-    return QString::fromUtf8(control.data(), static_cast<qsizetype>(control.size()));
 }
 
 QPushButton* makeStepButton(const layout::Placed& place, const char* caption, QWidget* parent)
@@ -77,7 +84,7 @@ void ResultsPane::addBlock(const layout::ResultBlock& place)
     }
     auto* picture = new StoredPicture(place.picture.name, this);
     picture->placeAt(place.picture.left, place.picture.top);
-    QLineEdit* headline = makeResultField(utf8(place.headline.name), this);
+    QLineEdit* headline = makeResultField(utf8(place.headline.name), fields.headline, this);
     headline->setGeometry(twipsRect(place.headline.left, place.headline.top,
                                     layout::resultFieldWidth, layout::resultFieldHeight));
     resultFields_.emplace_back(fields.headline, headline);
@@ -98,6 +105,7 @@ void ResultsPane::addBlock(const layout::ResultBlock& place)
 QLabel* ResultsPane::addVerdict(const layout::Placed& place, VerdictField verdict)
 {
     QLabel* label = makeLabel(place.name, QString(), place.left, place.top, this);
+    label->setAccessibleName(utf8(std::ranges::find(verdictNames, verdict, &VerdictName::verdict)->name));
     verdictLabels_.emplace_back(verdict, label);
     if (verdict == &DesignRecord::thicknessVerdict) {
         thicknessSubscript_ =
@@ -121,7 +129,7 @@ void ResultsPane::addHiddenResults()
                             resultFields_.end();
         if (placed)
             continue;
-        QLineEdit* hidden = makeResultField(controlName(field), this);
+        QLineEdit* hidden = makeResultField(utf8(fieldInfo(field).control), field, this);
         hidden->hide();
         resultFields_.emplace_back(field, hidden);
     }
@@ -163,6 +171,7 @@ void ResultsPane::showVerdicts(const StepFlow& flow)
     for (const auto& [verdict, label] : verdictLabels_) {
         const Judgement& judgement = flow.record().*verdict;
         setLabelText(label, QString::fromStdString(judgement.text));
+        label->setAccessibleDescription(label->text()); // the name is fixed, the text is read here
         label->setVisible(judgement.shown);
         if (verdict == &DesignRecord::thicknessVerdict) {
             thicknessSubscript_->setVisible(judgement.shown);

@@ -1,29 +1,22 @@
 #include "ui/print/form4.h"
 
 #include "report/calculation_report.h"
-#include "ui/print/print_prompts.h"
 #include "report/printer_access.h"
+#include "ui/common/gothic_font.h"
+#include "ui/common/outer_size.h"
+#include "ui/common/owner_lock.h"
+#include "ui/common/twips.h"
+#include "ui/common/window_keys.h"
+#include "ui/print/print_prompts.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QWindow>
 
 namespace flange {
 
 namespace {
-
-// The dialog's geometry is given in twips, 15 to a logical pixel.
-constexpr int twipsPerPixel = 15;
-
-constexpr int px(int twips) { return (twips + twipsPerPixel / 2) / twipsPerPixel; }
-
-QRect twipsRect(int left, int top, int width, int height)
-{
-    return QRect(QPoint(px(left), px(top)), QPoint(px(left + width) - 1, px(top + height) - 1));
-}
 
 const QString kindPrefix = QStringLiteral("種類：　");
 const QString portPrefix = QStringLiteral("場所：　");
@@ -35,23 +28,16 @@ Form4::Form4(PrinterAccess& printers, RecordSource record, PrintPrompts& prompts
     : QWidget(nullptr, Qt::Dialog), printers_(printers), record_(std::move(record)),
       prompts_(prompts), mainWindow_(mainWindow)
 {
-    // Not a child of the main window: disabling that would disable the dialog with it.
     setObjectName(QStringLiteral("Form4"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("印刷"));
-    QFont font;
-    font.setFamilies({QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic")});
-    font.setPointSize(9);
-    setFont(font);
+    setFont(gothicFont());
+    closeOnEscape(this);
     buildControls();
     load();
 }
 
-Form4::~Form4()
-{
-    if (mainWindow_)
-        mainWindow_->setEnabled(true);
-}
+Form4::~Form4() = default;
 
 void Form4::buildControls()
 {
@@ -75,11 +61,11 @@ void Form4::buildControls()
 
     label1_ = new QLabel(frame1);
     label1_->setObjectName(QStringLiteral("Label1"));
-    label1_->move(px(180), px(810));
+    label1_->move(twipsPoint(180, 810));
 
     label2_ = new QLabel(frame1);
     label2_->setObjectName(QStringLiteral("Label2"));
-    label2_->move(px(180), px(1170));
+    label2_->move(twipsPoint(180, 1170));
 
     command1_ = new QPushButton(QStringLiteral("印刷"), this);
     command1_->setObjectName(QStringLiteral("Command1"));
@@ -89,6 +75,8 @@ void Form4::buildControls()
     command6_->setObjectName(QStringLiteral("Command6"));
     command6_->setGeometry(twipsRect(4380, 1680, 1500, 300));
 
+    for (QPushButton* button : {command1_, command6_, command7_})
+        pressOnEnter(button);
     connect(combo1_, &QComboBox::activated, this, &Form4::choosePrinter);
     connect(command7_, &QPushButton::clicked, this, &Form4::showProperties);
     connect(command6_, &QPushButton::clicked, this, &Form4::close);
@@ -97,9 +85,11 @@ void Form4::buildControls()
 
 void Form4::load()
 {
-    setFixedSize(px(6120), px(2415));
-    if (mainWindow_)
-        mainWindow_->setEnabled(false);
+    // Its frame is expected to be the main window's, so that it opens at its outer size at once.
+    const QMargins expectedFrame =
+        mainWindow_ && mainWindow_->isVisible() ? OuterSize::windowFrame(*mainWindow_) : QMargins();
+    new OuterSize(this, {6120, 2415}, true, expectedFrame);
+    new OwnerLock(this, mainWindow_);
     for (const PrinterEntry& entry : printers_.listPrinters())
         combo1_->addItem(entry.deviceName);
     const QString current = printers_.currentPrinter().deviceName;
@@ -163,16 +153,11 @@ bool Form4::printOn(const QString& deviceName, bool toFile)
         const bool ended = job->endDocument(); // also after a failure: what was drawn is printed
         printed = drawn && ended;
     }
-    if (!printed)
+    if (!printed && job && job->outcomeUnknown())
+        prompts_.warnPrintStateUnknown(this, deviceName);
+    else if (!printed)
         prompts_.warnPrintFailed(this, deviceName);
     return printed;
-}
-
-void Form4::closeEvent(QCloseEvent* event)
-{
-    if (mainWindow_)
-        mainWindow_->setEnabled(true);
-    QWidget::closeEvent(event);
 }
 
 Form4* openPrintDialog(QPointer<Form4>& dialog, PrinterAccess& printers, Form4::RecordSource record,
@@ -180,11 +165,6 @@ Form4* openPrintDialog(QPointer<Form4>& dialog, PrinterAccess& printers, Form4::
 {
     if (!dialog) {
         dialog = new Form4(printers, std::move(record), prompts, mainWindow);
-        // Keep the dialog above the main window, as a child window would be.
-        if (mainWindow && mainWindow->windowHandle()) {
-            dialog->winId();
-            dialog->windowHandle()->setTransientParent(mainWindow->windowHandle());
-        }
         dialog->show();
     } else {
         dialog->raise();

@@ -8,7 +8,10 @@
 //
 // A print run that fails (a stopped or rejecting printer, a file that cannot be written) ends the
 // document with what was drawn, warns the user that printing failed on that printer and leaves
-// the dialog open, so that the user may print again or cancel.
+// the dialog open, so that the user may print again or cancel. When the printer's queue took the
+// job without answering, the warning says instead that the job's state is unknown, so that the
+// user looks at the queue before printing again.
+// Esc closes it as "キャンセル" does.
 
 #include "calc/design_record.h"
 
@@ -37,9 +40,6 @@ public:
     // it is closed.
     Form4(PrinterAccess& printers, RecordSource record, PrintPrompts& prompts, QWidget* mainWindow);
     ~Form4() override;
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildControls();

@@ -17,6 +17,9 @@ public:
 
     // Tells the user that the report could not be printed on the named printer.
     virtual void warnPrintFailed(QWidget* owner, const QString& printerName) = 0;
+    // Tells the user that the report was handed to the named printer's queue but no answer came,
+    // so it may or may not be printed: the queue should be looked at before printing again.
+    virtual void warnPrintStateUnknown(QWidget* owner, const QString& printerName) = 0;
     // Asks for the PDF file to write the report to; nothing when the user cancels.
     virtual std::optional<QString> askPdfFileName(QWidget* owner) = 0;
 };

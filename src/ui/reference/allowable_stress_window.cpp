@@ -2,6 +2,7 @@
 
 #include "ui/common/stored_picture.h"
 #include "ui/common/twips.h"
+#include "ui/common/window_keys.h"
 #include "ui/reference/sunken_pane.h"
 
 #include <QGuiApplication>
@@ -25,6 +26,7 @@ AllowableStressWindow::AllowableStressWindow()
     setAttribute(Qt::WA_DeleteOnClose);
     // The main window's closing ends the program even while this window is open.
     setAttribute(Qt::WA_QuitOnClose, false);
+    closeOnEscape(this);
 
     const QRect client = twipsRect(0, 0, clientTwips.width(), clientTwips.height());
     setFixedSize(client.size());

@@ -1,8 +1,8 @@
 #pragma once
 
 // The allowable-stress window (Form5): a fixed-size window showing the table of allowable stresses
-// of steel on a grey pane that fills it. It is deleted when closed. Its icon is the application's
-// (set for every window of the program at start-up).
+// of steel on a grey pane that fills it. Esc closes it as its title bar does; it is deleted when
+// closed. Its icon is the application's (set for every window of the program at start-up).
 
 #include <QWidget>
 

@@ -13,8 +13,10 @@ const QColor guidanceColour(0x00, 0x00, 0xFF);
 
 GuidanceLabel::GuidanceLabel(QLabel* label, const QCursor& pointer) : QObject(label), label_(label)
 {
+    // Blue while the window takes input; a disabled window greys its captions like every control.
     QPalette blue = label->palette();
-    blue.setColor(QPalette::WindowText, guidanceColour);
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+        blue.setColor(group, QPalette::WindowText, guidanceColour);
     label->setPalette(blue);
     label->setCursor(pointer);
     label->installEventFilter(this);

@@ -1,11 +1,14 @@
 #include "ui/shell/about_box.h"
 
 #include "ui/common/gothic_font.h"
+#include "ui/common/owner_lock.h"
 #include "ui/common/stored_picture.h"
 #include "ui/common/twips.h"
 #include "ui/shell/application_icon.h"
 
+#include <QIcon>
 #include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
 
@@ -23,18 +26,28 @@ QLabel* makeLabel(const char* name, const QString& text, QRect place, qreal poin
     return label;
 }
 
+// An icon that draws nothing, so that the window does not fall back to the program's icon.
+QIcon noIcon()
+{
+    QPixmap clear(16, 16);
+    clear.fill(Qt::transparent);
+    return QIcon(clear);
+}
+
 } // namespace
 
 AboutBox::AboutBox(QWidget* mainWindow)
-    : QDialog(mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                              Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("ペルグリンのバージョン情報"));
+    // The title bar carries no icon: the picture inside the box is the program's icon.
+    setWindowIcon(noIcon());
     setFont(gothicFont());
     setFixedSize(twipsSize(4230, 2055));
-    setWindowModality(Qt::WindowModal);
     setAttribute(Qt::WA_DeleteOnClose);
+    new OwnerLock(this, mainWindow);
 
     auto* icon = new StoredPicture(QStringLiteral("Image1"), applicationIconResource(), 480, 480,
                                    this);

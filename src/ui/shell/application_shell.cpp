@@ -6,21 +6,18 @@
 #include "ui/shell/application_icon.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
 
 namespace flange {
 
 namespace {
 
 // The font, icon and texts must be the application's before the first window is created.
-UserPrompts& withApplicationLook(UserPrompts& prompts, QTranslator& qtTexts)
+UserPrompts& withApplicationLook(UserPrompts& prompts, QtJapaneseTexts& qtTexts)
 {
     QApplication::setFont(gothicFont());
     QApplication::setWindowIcon(applicationIcon());
-    if (qtTexts.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
-                     QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&qtTexts);
+    if (qtTexts.load())
+        qtTexts.install();
     return prompts;
 }
 

@@ -14,10 +14,10 @@
 #include "ui/reference/allowable_stress_window_host.h"
 #include "ui/reference/reference_panes.h"
 #include "ui/shell/about_box.h"
+#include "ui/shell/qt_japanese_texts.h"
 
 #include <QObject>
 #include <QPointer>
-#include <QTranslator>
 
 #include <memory>
 
@@ -28,8 +28,8 @@ class UserPrompts;
 class ApplicationShell : public QObject {
 public:
     // Sets the application's font and icon and the Japanese texts of Qt's dialogs (file dialogs,
-    // message box buttons) where Qt's translations are installed, then creates the main window in
-    // its start-up state.
+    // message box buttons) whatever the system's language, where Qt's translations are installed,
+    // then creates the main window in its start-up state.
     explicit ApplicationShell(UserPrompts& prompts);
 
     MainWindow& mainWindow() { return mainWindow_; }
@@ -53,7 +53,7 @@ private:
     void addReferenceMaterial();
     void closeOtherWindows();
 
-    QTranslator qtTexts_;
+    QtJapaneseTexts qtTexts_;
     // Made before the main window and so destroyed after it: the guidance captions keep it.
     AllowableStressWindowHost stressWindow_;
     MainWindow mainWindow_;

@@ -4,14 +4,21 @@
 
 #include "pdf_tools.h"
 #include "print_dialog_harness.h"
+#include "report/calculation_report.h"
+#include "report/printer_delivery.h"
 #include "report/system_printer_access.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QPrinter>
 #include <QPrinterInfo>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 using namespace flange;
 using namespace flange::testing;
@@ -33,6 +40,32 @@ QMap<QString, QDateTime> pdfFilesIn(const QString& folder)
     return files;
 }
 
+// Keeps files of this process (and of the programs it starts) below a size, as a nearly full
+// temporary folder would, while it lives. SIGXFSZ is ignored meanwhile, so a write past the limit
+// fails instead of killing the test. The limit is lowered in the test process itself: the print
+// system's client code does not survive being forked.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        ::getrlimit(RLIMIT_FSIZE, &saved_);
+        previousHandler_ = ::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{bytes, saved_.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &saved_);
+        ::signal(SIGXFSZ, previousHandler_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit saved_{};
+    sighandler_t previousHandler_ = SIG_DFL;
+};
+
 } // namespace
 
 class CupsPrintTest : public QObject {
@@ -45,6 +78,9 @@ private slots:
     void printOnAQueueArrivesAsTwoA4Pages();
     void refusingQueueWarnsAndKeepsTheDialogOpen_data();
     void refusingQueueWarnsAndKeepsTheDialogOpen();
+    void spooledJobIsHandedOnOnlyWhole_data();
+    void spooledJobIsHandedOnOnlyWhole();
+    void pdfFileEntryWritesTheReport_data();
     void pdfFileEntryWritesTheReport();
     void propertiesOfNoPrinterOpenNothing();
 
@@ -120,17 +156,94 @@ void CupsPrintTest::refusingQueueWarnsAndKeepsTheDialogOpen()
     QVERIFY(!ui_.mainWindow->isEnabled());
 }
 
+void CupsPrintTest::spooledJobIsHandedOnOnlyWhole_data()
+{
+    QTest::addColumn<QString>("spooler");  // what the stand-in for lp does after noting its call
+    QTest::addColumn<qint64>("sizeLimit"); // 0 for none
+    QTest::addColumn<bool>("handedOn");
+    QTest::addColumn<QString>("outcome"); // "printed", "failed" or "unknown"
+
+    QTest::newRow("accepted") << "exit 0" << qint64(0) << true << "printed";
+    QTest::newRow("spool file cut short") << "exit 0" << qint64(8 * 1024) << false << "failed";
+    QTest::newRow("refused by lp") << "exit 1" << qint64(0) << true << "failed";
+    QTest::newRow("no answer from lp") << "exec sleep 30" << qint64(0) << true << "unknown";
+}
+
+void CupsPrintTest::spooledJobIsHandedOnOnlyWhole()
+{
+    QFETCH(QString, spooler);
+    QFETCH(qint64, sizeLimit);
+    QFETCH(bool, handedOn);
+    QFETCH(QString, outcome);
+    if (!queueInstalled(printingQueue))
+        QSKIP("no CUPS queue flange-test-pdf: run scripts/cups-test-printer first");
+
+    QTemporaryDir folder;
+    const QString calls = folder.filePath("calls");
+    const QString lp = folder.filePath("lp");
+    QFile script(lp);
+    QVERIFY(script.open(QIODevice::WriteOnly));
+    script.write(
+        QStringLiteral("#!/bin/sh\necho \"$@\" >> '%1'\n%2\n").arg(calls, spooler).toUtf8());
+    script.close();
+    QVERIFY(script.setPermissions(script.permissions() | QFileDevice::ExeOwner));
+
+    auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
+    printer->setPrinterName(printingQueue);
+    PainterPrintJob job(printer, printerDelivery(printer, Spooler{lp, 500}));
+    bool ended = false;
+    {
+        std::optional<FileSizeLimit> limit;
+        if (sizeLimit > 0)
+            limit.emplace(rlim_t(sizeLimit));
+        QVERIFY(printCalculationReport(job, workedExampleRecord()));
+        ended = job.endDocument();
+    }
+    QCOMPARE(ended, outcome == "printed");
+    QCOMPARE(job.outcomeUnknown(), outcome == "unknown");
+    QCOMPARE(QFile::exists(calls), handedOn);
+}
+
+void CupsPrintTest::pdfFileEntryWritesTheReport_data()
+{
+    QTest::addColumn<QString>("name"); // in a folder that holds "old.pdf", "plain" and "pipe"
+    QTest::addColumn<bool>("written");
+
+    QTest::newRow("new file") << "report.pdf" << true;
+    QTest::newRow("replacing a report") << "old.pdf" << true;
+    QTest::newRow("in a folder that is a file") << "plain/report.pdf" << false;
+    QTest::newRow("pipe") << "pipe" << false;
+}
+
 void CupsPrintTest::pdfFileEntryWritesTheReport()
 {
+    QFETCH(QString, name);
+    QFETCH(bool, written);
     if (!havePdfTools())
         QSKIP("poppler-utils are not installed");
     QTemporaryDir folder;
-    ui_.prompts.pdfFileAnswer = folder.filePath("report.pdf");
+    for (const char* file : {"old.pdf", "plain"}) {
+        QFile f(folder.filePath(file));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("written before");
+    }
+    QCOMPARE(::mkfifo(QFile::encodeName(folder.filePath("pipe")).constData(), 0600), 0);
+    const QStringList before = QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden);
+    ui_.prompts.pdfFileAnswer = folder.filePath(name);
 
     openAndPrintOn(SystemPrinterAccess::pdfFileEntryName());
     QCOMPARE(ui_.prompts.fileNameQuestions, 1);
-    QVERIFY(ui_.prompts.warnedPrinters.isEmpty());
-    QCOMPARE(pdfPageCount(*ui_.prompts.pdfFileAnswer), 2);
+    if (written) {
+        QVERIFY(ui_.prompts.warnedPrinters.isEmpty());
+        QCOMPARE(pdfPageCount(*ui_.prompts.pdfFileAnswer), 2);
+        return;
+    }
+    QCOMPARE(ui_.prompts.warnedPrinters, QStringList{SystemPrinterAccess::pdfFileEntryName()});
+    QVERIFY(ui_.dialogOpen());
+    QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden), before);
+    QFile plain(folder.filePath("plain"));
+    QVERIFY(plain.open(QIODevice::ReadOnly));
+    QCOMPARE(plain.readAll(), QByteArray("written before"));
 }
 
 void CupsPrintTest::propertiesOfNoPrinterOpenNothing()

@@ -106,15 +106,21 @@ void Form4Test::printRun_data()
     QTest::addColumn<int>("failFrom");
     QTest::addColumn<QString>("fileAnswer"); // empty: the user cancels the file dialog
     QTest::addColumn<bool>("printed");       // a job was opened and the whole report drawn
-    QTest::addColumn<bool>("warned");
+    QTest::addColumn<bool>("answerNeverComes"); // the spooler takes the job without answering
+    QTest::addColumn<QString>("warning");       // "failed", "unknown" or none
     QTest::addColumn<bool>("staysOpen");
 
-    QTest::newRow("printer") << "Alpha" << -1 << "" << true << false << false;
-    QTest::newRow("failure in the middle") << "Alpha" << 40 << "" << false << true << true;
-    QTest::newRow("failure at the start") << "Alpha" << 0 << "" << false << true << true;
-    QTest::newRow("name of no printer") << "Nobody" << -1 << "" << false << false << false;
-    QTest::newRow("pdf file") << "PDFファイル" << -1 << "out.pdf" << true << false << false;
-    QTest::newRow("pdf file cancelled") << "PDFファイル" << -1 << "" << false << false << true;
+    QTest::newRow("printer") << "Alpha" << -1 << "" << true << false << "" << false;
+    QTest::newRow("failure in the middle")
+        << "Alpha" << 40 << "" << false << false << "failed" << true;
+    QTest::newRow("failure at the start")
+        << "Alpha" << 0 << "" << false << false << "failed" << true;
+    QTest::newRow("no answer from the queue")
+        << "Alpha" << -1 << "" << true << true << "unknown" << true;
+    QTest::newRow("name of no printer") << "Nobody" << -1 << "" << false << false << "" << false;
+    QTest::newRow("pdf file") << "PDFファイル" << -1 << "out.pdf" << true << false << "" << false;
+    QTest::newRow("pdf file cancelled")
+        << "PDFファイル" << -1 << "" << false << false << "" << true;
 }
 
 void Form4Test::printRun()
@@ -123,10 +129,12 @@ void Form4Test::printRun()
     QFETCH(int, failFrom);
     QFETCH(QString, fileAnswer);
     QFETCH(bool, printed);
-    QFETCH(bool, warned);
+    QFETCH(bool, answerNeverComes);
+    QFETCH(QString, warning);
     QFETCH(bool, staysOpen);
 
     printers_->failFrom = failFrom;
+    printers_->answerNeverComes = answerNeverComes;
     if (!fileAnswer.isEmpty())
         ui_.prompts.pdfFileAnswer = fileAnswer;
     ui_.open(*printers_);
@@ -149,7 +157,10 @@ void Form4Test::printRun()
     }
     if (printers_->lastJob)
         QVERIFY2(printers_->lastJob->ended(), "every started job is ended, failed or not");
-    QCOMPARE(ui_.prompts.warnedPrinters, warned ? QStringList{printerText} : QStringList{});
+    QCOMPARE(ui_.prompts.warnedPrinters,
+             warning == "failed" ? QStringList{printerText} : QStringList{});
+    QCOMPARE(ui_.prompts.unknownStatePrinters,
+             warning == "unknown" ? QStringList{printerText} : QStringList{});
     QCOMPARE(ui_.dialogOpen(), staysOpen);
     QCOMPARE(ui_.mainWindow->isEnabled(), !staysOpen);
 }

@@ -27,6 +27,7 @@ public:
     bool drawPicture(std::string_view n, TwipPoint at) override { return job_->drawPicture(n, at); }
     bool newPage() override { return job_->newPage(); }
     bool endDocument() override { return job_->endDocument(); }
+    bool outcomeUnknown() const override { return job_->outcomeUnknown(); }
 
 private:
     std::shared_ptr<RecordingPrintJob> job_;
@@ -39,6 +40,7 @@ public:
                                        {"PDFファイル", "", true}};
     QString current = "Beta";
     int failFrom = -1; // the jobs' first failing operation, -1 for none
+    bool answerNeverComes = false; // the jobs are handed on but the spooler does not answer
 
     // What the dialog did.
     std::shared_ptr<RecordingPrintJob> lastJob;
@@ -65,6 +67,7 @@ public:
     std::unique_ptr<PrintJob> openJob(const QString& pdfFileName) override
     {
         lastJob = std::make_shared<RecordingPrintJob>(failFrom);
+        lastJob->answerNeverComes = answerNeverComes;
         lastJobPrinter = current;
         lastJobFile = pdfFileName;
         return std::make_unique<SharedPrintJob>(lastJob);
@@ -77,9 +80,15 @@ public:
     QStringList warnedPrinters;
     int fileNameQuestions = 0;
 
+    QStringList unknownStatePrinters;
+
     void warnPrintFailed(QWidget*, const QString& printerName) override
     {
         warnedPrinters << printerName;
+    }
+    void warnPrintStateUnknown(QWidget*, const QString& printerName) override
+    {
+        unknownStatePrinters << printerName;
     }
     std::optional<QString> askPdfFileName(QWidget*) override
     {
