@@ -1,42 +1,41 @@
 #include "cli/hint_report.h"
 
 #include "calc/field_catalog.h"
-
-#include <QJsonObject>
+#include "calc/number_text.h"
+#include "cli/shown_text.h"
 
 namespace flange {
 
-namespace {
-
-QString text(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
-
-} // namespace
-
-QString plainHintSection(const std::vector<Hint>& hints)
+void appendPlainHints(QByteArray& out, const std::vector<Hint>& hints)
 {
     if (hints.empty())
-        return {};
-    QString out = QStringLiteral("［注意］\n");
-    for (const Hint& hint : hints)
-        out += QStringLiteral("  %1\n").arg(QString::fromStdString(hint.message));
-    return out;
+        return;
+    out += "［注意］\n";
+    for (const Hint& hint : hints) {
+        out += "  ";
+        appendWithVisibleControls(out, hint.message);
+        out += '\n';
+    }
 }
 
-QJsonArray jsonHints(const std::vector<Hint>& hints)
+void writeJsonHints(JsonText& json, const std::vector<Hint>& hints)
 {
-    QJsonArray array;
+    json.beginArray("hints");
     for (const Hint& hint : hints) {
-        QJsonArray fields;
+        json.beginObject();
+        if (hint.chart) {
+            if (const auto chart = roundToPattern(*hint.chart, NumberPattern::ThreeDecimals))
+                json.numberMember("chart", chart->text);
+        }
+        json.beginArray("fields");
         for (TextField field : hint.fields)
-            fields.append(text(fieldInfo(field).name));
-        QJsonObject object{{QStringLiteral("kind"), text(hintKindName(hint.kind))},
-                           {QStringLiteral("fields"), fields},
-                           {QStringLiteral("message"), QString::fromStdString(hint.message)}};
-        if (hint.chart)
-            object.insert(QStringLiteral("chart"), *hint.chart);
-        array.append(object);
+            json.member({}, fieldInfo(field).name);
+        json.endArray();
+        json.member("kind", hintKindName(hint.kind));
+        json.member("message", hint.message);
+        json.endObject();
     }
-    return array;
+    json.endArray();
 }
 
 } // namespace flange

@@ -3,43 +3,112 @@
 #include "cli/check_command.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <memory>
-#include <string_view>
+#include <unistd.h>
 
 namespace {
 
-// Only the report needs Qt's painter, and with it a GUI application; a plain check stays a plain
-// console program. The checker never opens a window, so it needs no display either.
-bool wantsReport(int argc, char* argv[])
-{
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view argument(argv[i]);
-        if (argument == "--")
-            return false;
-        if (argument == "--pdf" || argument.starts_with("--pdf="))
-            return true;
+// Standard error carries only the checker's own messages: Qt's notices (about the session, the
+// painter, fonts) mean nothing to the engineer, and each failure they hint at is reported by the
+// checker itself with its reason.
+void dropQtMessage(QtMsgType, const QMessageLogContext&, const QString&) {}
+
+// Writes the command's output to the process's streams, and a progress line on a terminal's
+// standard error while a long run goes on.
+class ProcessSink : public flange::CheckSink {
+public:
+    ProcessSink()
+        : progressOnTerminal_(::isatty(STDERR_FILENO) == 1),
+          outOnTerminal_(::isatty(STDOUT_FILENO) == 1)
+    {
+        clock_.start();
     }
-    return false;
-}
+
+    void out(QByteArrayView bytes) override
+    {
+        if (outOnTerminal_)
+            clearProgress();
+        std::fwrite(bytes.data(), 1, std::size_t(bytes.size()), stdout);
+    }
+
+    void err(QByteArrayView bytes) override
+    {
+        clearProgress();
+        std::fflush(stdout); // keeps the messages in step with the output on one terminal
+        std::fwrite(bytes.data(), 1, std::size_t(bytes.size()), stderr);
+    }
+
+    void progress(qsizetype done, qsizetype total) override
+    {
+        if (!progressOnTerminal_)
+            return;
+        if (done == total) {
+            clearProgress();
+            return;
+        }
+        // A run is long once it has taken a second; the line changes at most ten times a second.
+        if (clock_.elapsed() < 1000 || (lastShown_.isValid() && lastShown_.elapsed() < 100))
+            return;
+        std::fflush(stdout);
+        std::fprintf(stderr, "\r確認中 %lld / %lld", static_cast<long long>(done),
+                     static_cast<long long>(total));
+        std::fflush(stderr);
+        lastShown_.start();
+        shown_ = true;
+    }
+
+    void clearProgress()
+    {
+        if (!shown_)
+            return;
+        std::fputs("\r\033[K", stderr);
+        shown_ = false;
+    }
+
+private:
+    bool progressOnTerminal_;
+    bool outOnTerminal_;
+    bool shown_ = false;
+    QElapsedTimer clock_;
+    QElapsedTimer lastShown_;
+};
 
 } // namespace
 
 int main(int argc, char* argv[])
 {
+    qInstallMessageHandler(dropQtMessage);
+    // File names are taken as the bytes the shell passed: Qt's own argument list reads them as
+    // UTF-8, which loses names in other encodings.
+    QByteArrayList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QByteArray(argv[i]));
+
+    // Only the report needs Qt's painter, and with it a GUI application; a plain check stays a
+    // plain console program. The checker never opens a window, so it needs no display either.
     std::unique_ptr<QCoreApplication> app;
-    if (wantsReport(argc, argv)) {
+    if (flange::wantsReports(arguments)) {
         if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         app = std::make_unique<QGuiApplication>(argc, argv);
-    } else {
-        app = std::make_unique<QCoreApplication>(argc, argv);
     }
-    const flange::CheckCommandResult result =
-        flange::runCheckCommand(QCoreApplication::arguments().mid(1));
-    std::fwrite(result.out.constData(), 1, std::size_t(result.out.size()), stdout);
-    std::fwrite(result.err.constData(), 1, std::size_t(result.err.size()), stderr);
-    return std::fflush(stdout) == 0 ? result.exitCode : flange::checkExitUsageOrFile;
+
+    static char outBuffer[1 << 16];
+    std::setvbuf(stdout, outBuffer, _IOFBF, sizeof outBuffer);
+    ProcessSink sink;
+    const int exitCode = flange::runCheckCommand(arguments, sink);
+    sink.clearProgress();
+    // A full disk or a closed pipe must not pass for a complete listing.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        std::fprintf(stderr, "flangecheck-cli: 標準出力に書き込めませんでした（%s）。\n",
+                     std::strerror(errno));
+        return flange::checkExitUsageOrFile;
+    }
+    return exitCode;
 }

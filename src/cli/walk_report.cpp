@@ -3,10 +3,13 @@
 #include "calc/field_catalog.h"
 #include "calc/hints.h"
 #include "cli/hint_report.h"
+#include "cli/json_text.h"
+#include "cli/shown_text.h"
 
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QString>
+
+#include <algorithm>
+#include <vector>
 
 namespace flange {
 
@@ -15,8 +18,8 @@ namespace {
 QString text(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
 // The section heading each judgement stands under, in the order of verdictInfos().
-constexpr std::array<std::string_view, 4> verdictHeadings{
-    "Ａ.ボルトの算定", "Ｂ.フランジプレート", "Ｃ.リブプレート", "Ｄ.溶接"};
+constexpr std::array<std::string_view, 4> verdictHeadings{"Ａ.ボルトの算定", "Ｂ.フランジプレート",
+                                                          "Ｃ.リブプレート", "Ｄ.溶接"};
 
 std::string_view stepHeading(Step step)
 {
@@ -46,14 +49,22 @@ QString conclusion(const WalkResult& walk)
     return {};
 }
 
-void appendFieldLines(QString& out, const DesignRecord& record, std::span<const FieldInfo> fields)
+QByteArrayView bytes(std::string_view s) { return QByteArrayView(s.data(), qsizetype(s.size())); }
+
+void appendFieldLines(QByteArray& out, const DesignRecord& record,
+                      std::span<const FieldInfo> fields)
 {
     for (const FieldInfo& info : fields) {
         const std::string& value = record.*info.field;
-        out += QStringLiteral("  %1: %2").arg(text(info.caption), text(value));
-        if (!value.empty() && !info.unit.empty())
-            out += u' ' + text(info.unit);
-        out += u'\n';
+        out += "  ";
+        out += bytes(info.caption);
+        out += ": ";
+        appendWithVisibleControls(out, value);
+        if (!value.empty() && !info.unit.empty()) {
+            out += ' ';
+            out += bytes(info.unit);
+        }
+        out += '\n';
     }
 }
 
@@ -81,46 +92,107 @@ std::string_view statusName(WalkStatus status)
     return {};
 }
 
-QByteArray plainReport(const WalkResult& walk)
+QByteArray plainReport(const QString& file, const WalkResult& walk)
 {
-    QString out = QStringLiteral("［入力］\n");
+    QByteArray out;
+    out.reserve(2048);
+    out += "［ファイル］ " + file.toUtf8() + "\n［入力］\n";
     appendFieldLines(out, walk.record, inputFieldInfos());
-    out += QStringLiteral("［結果］\n");
+    out += "［結果］\n";
     appendFieldLines(out, walk.record, resultFieldInfos());
-    out += QStringLiteral("［判定］\n");
+    out += "［判定］\n";
     const auto verdicts = verdictInfos();
     for (std::size_t i = 0; i < verdicts.size(); ++i) {
         const Judgement& judgement = walk.record.*verdicts[i].field;
-        out += QStringLiteral("  %1: %2\n")
-                   .arg(text(verdictHeadings[i]),
-                        judgement.shown ? text(judgement.text) : QStringLiteral("（表示なし）"));
+        out += "  ";
+        out += bytes(verdictHeadings[i]);
+        out += ": ";
+        if (judgement.shown)
+            appendWithVisibleControls(out, judgement.text);
+        else
+            out += "（表示なし）";
+        out += '\n';
     }
-    out += plainHintSection(findHints(walk.record));
-    out += QStringLiteral("［結論］ %1\n").arg(conclusion(walk));
-    return out.toUtf8();
+    appendPlainHints(out, findHints(walk.record));
+    out += "［結論］ " + conclusion(walk).toUtf8() + '\n';
+    return out;
 }
 
-QByteArray jsonReport(const WalkResult& walk)
+QByteArray jsonReport(const QString& file, const WalkResult& walk, JsonLayout layout)
 {
-    QJsonObject fields;
-    for (const auto infos : {inputFieldInfos(), resultFieldInfos()})
-        for (const FieldInfo& info : infos)
-            fields.insert(text(info.name), text(walk.record.*info.field));
-    QJsonObject verdicts;
+    // Members in the order of their names, as QJsonObject keeps them.
+    static const std::vector<const FieldInfo*> fieldsByName = [] {
+        std::vector<const FieldInfo*> all;
+        for (const auto infos : {inputFieldInfos(), resultFieldInfos()})
+            for (const FieldInfo& info : infos)
+                all.push_back(&info);
+        std::ranges::sort(all, {}, &FieldInfo::name);
+        return all;
+    }();
+    static const std::vector<const VerdictInfo*> verdictsByName = [] {
+        std::vector<const VerdictInfo*> all;
+        for (const VerdictInfo& info : verdictInfos())
+            all.push_back(&info);
+        std::ranges::sort(all, {}, &VerdictInfo::name);
+        return all;
+    }();
+
+    JsonText json(layout.indented, layout.level);
+    json.beginObject();
+    json.beginObject("fields");
+    for (const FieldInfo* info : fieldsByName)
+        json.member(info->name, walk.record.*info->field);
+    json.endObject();
+    json.member("file", file.toStdString());
+    writeJsonHints(json, findHints(walk.record));
+    json.member("status", statusName(walk.status));
+    json.member("step", stepName(walk.step));
+    json.beginObject("verdicts");
+    for (const VerdictInfo* info : verdictsByName) {
+        const Judgement& judgement = walk.record.*info->field;
+        json.beginObject(info->name);
+        json.member("shown", judgement.shown);
+        json.member("text", judgement.text);
+        json.endObject();
+    }
+    json.endObject();
+    json.endObject();
+    return json.take();
+}
+
+QByteArray jsonError(const QString& file, const QString& error, JsonLayout layout)
+{
+    JsonText json(layout.indented, layout.level);
+    json.beginObject();
+    json.member("error", error.toStdString());
+    json.member("file", file.toStdString());
+    json.endObject();
+    return json.take();
+}
+
+QStringList csvColumns()
+{
+    QStringList columns{QStringLiteral("file"), QStringLiteral("step"), QStringLiteral("status")};
+    for (const FieldInfo& info : resultFieldInfos())
+        columns += text(info.name);
+    for (const VerdictInfo& info : verdictInfos())
+        columns += {text(info.name), text(info.name) + QStringLiteral("Shown")};
+    columns += QStringLiteral("error");
+    return columns;
+}
+
+QStringList csvCells(const QString& file, const WalkResult& walk)
+{
+    QStringList cells{file, text(stepName(walk.step)), text(statusName(walk.status))};
+    for (const FieldInfo& info : resultFieldInfos())
+        cells += text(walk.record.*info.field);
     for (const VerdictInfo& info : verdictInfos()) {
         const Judgement& judgement = walk.record.*info.field;
-        verdicts.insert(text(info.name),
-                        QJsonObject{{QStringLiteral("text"), text(judgement.text)},
-                                    {QStringLiteral("shown"), judgement.shown}});
+        cells += {text(judgement.text),
+                  judgement.shown ? QStringLiteral("true") : QStringLiteral("false")};
     }
-    const QJsonObject root{
-        {QStringLiteral("step"), text(stepName(walk.step))},
-        {QStringLiteral("status"), text(statusName(walk.status))},
-        {QStringLiteral("fields"), fields},
-        {QStringLiteral("verdicts"), verdicts},
-        {QStringLiteral("hints"), jsonHints(findHints(walk.record))},
-    };
-    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+    cells += QString();
+    return cells;
 }
 
 } // namespace flange

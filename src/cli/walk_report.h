@@ -1,11 +1,13 @@
 #pragma once
 
-// What the command-line checker prints about a walk: a plain listing for people, or JSON for
-// scripts.
+// What the command-line checker prints about one walked design: a plain listing for people, or
+// JSON and CSV cells for scripts and spreadsheets.
 
 #include "cli/design_walk.h"
 
 #include <QByteArray>
+#include <QString>
+#include <QStringList>
 
 #include <string_view>
 
@@ -16,12 +18,27 @@ std::string_view stepName(Step step);
 // "ok", "ng" or "missing-input".
 std::string_view statusName(WalkStatus status);
 
-// One line per input, result and judgement: the caption, the text and the unit; the hints, if any
-// (hint_report.h); then where the walk stopped and why. UTF-8.
-QByteArray plainReport(const WalkResult& walk);
+// The file's heading, then one line per input, result and judgement: the caption, the text (control
+// characters made visible) and the unit; the hints under "［注意］", if any; then where the walk
+// stopped and why. UTF-8.
+QByteArray plainReport(const QString& file, const WalkResult& walk);
 
-// {"step": ..., "status": ..., "fields": {<33 texts by record field name>},
-//  "verdicts": {"boltVerdict": {"text": ..., "shown": ...}, ...}, "hints": [...]}. UTF-8.
-QByteArray jsonReport(const WalkResult& walk);
+// {"file": ..., "step": ..., "status": ..., "fields": {<33 texts by record field name>},
+//  "verdicts": {"boltVerdict": {"text": ..., "shown": ...}, ...}, "hints": [...] (hint_report.h)},
+//  members in name order, indented
+// as QJsonDocument does (standing `level` levels deep, 1 inside an array) or compact on one line.
+// And {"file": ..., "error": ...} for a file that could not be read.
+struct JsonLayout {
+    bool indented = true;
+    int level = 0;
+};
+QByteArray jsonReport(const QString& file, const WalkResult& walk, JsonLayout layout);
+QByteArray jsonError(const QString& file, const QString& error, JsonLayout layout);
+
+// The columns of a design's CSV row: file, step, status, the 16 results by record field name, each
+// judgement's text and whether it is shown ("boltVerdict", "boltVerdictShown", ...), and "error"
+// (empty for a design that was read).
+QStringList csvColumns();
+QStringList csvCells(const QString& file, const WalkResult& walk);
 
 } // namespace flange

@@ -1,24 +1,28 @@
 // The command-line checker as scripts use it: arguments, exit statuses and output, on the example
 // designs shipped with the program (examples/README.md lists the same outcomes).
 
+#include "cli/check_arguments.h"
 #include "cli/check_command.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QFile>
-#include <QFileInfo>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
 using flange::runCheckCommand;
 
-QString example(const char* file) { return QStringLiteral(FLANGE_EXAMPLES_DIR "/") + QString::fromUtf8(file); }
+QByteArray example(const char* file) { return QByteArray(FLANGE_EXAMPLES_DIR "/") + file; }
 
 QJsonObject jsonOf(const QByteArray& out)
 {
@@ -30,10 +34,10 @@ QJsonObject jsonOf(const QByteArray& out)
 
 struct Arguments {
     const char* name;
-    QStringList arguments;
-    bool help;
-    bool json;
-    const char* designPath;
+    QByteArrayList arguments;
+    QByteArrayList files;
+    flange::OutputFormat format;
+    const char* pdf; // --pdf or --pdf-dir, whichever is given; null for none
     bool wrong;
 };
 
@@ -45,145 +49,129 @@ TEST_P(CheckArguments, AreParsed)
 {
     const auto& a = GetParam();
     const auto parsed = flange::parseCheckArguments(a.arguments);
-    EXPECT_EQ(parsed.options.help, a.help);
-    EXPECT_EQ(parsed.options.json, a.json);
-    EXPECT_EQ(parsed.options.designPath, QString::fromUtf8(a.designPath));
+    EXPECT_EQ(parsed.options.files, a.files);
+    EXPECT_EQ(parsed.options.format, a.format);
+    const auto pdf = parsed.options.pdfPath ? parsed.options.pdfPath : parsed.options.pdfDir;
+    EXPECT_EQ(pdf.value_or("(none)"), a.pdf ? QByteArray(a.pdf) : "(none)");
     EXPECT_EQ(!parsed.error.isEmpty(), a.wrong) << parsed.error.toStdString();
 }
+
+using enum flange::OutputFormat;
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, CheckArguments,
     ::testing::Values(
-        Arguments{"FileOnly", {"a.sou"}, false, false, "a.sou", false},
-        Arguments{"JsonBefore", {"--json", "a.sou"}, false, true, "a.sou", false},
-        Arguments{"JsonAfter", {"a.sou", "--json"}, false, true, "a.sou", false},
-        Arguments{"Help", {"--help"}, true, false, "", false},
-        Arguments{"ShortHelpWithFile", {"-h", "a.sou"}, true, false, "a.sou", false},
-        Arguments{"FileAfterDoubleDash", {"--", "--json"}, false, false, "--json", false},
-        Arguments{"JapaneseName", {"設計 1.sou"}, false, false, "設計 1.sou", false},
-        Arguments{"Nothing", {}, false, false, "", true},
-        Arguments{"JsonWithoutFile", {"--json"}, false, true, "", true},
-        Arguments{"TwoFiles", {"a.sou", "b.sou"}, false, false, "a.sou", true},
-        Arguments{"UnknownOption", {"--verbose", "a.sou"}, false, false, "a.sou", true}),
+        Arguments{"FileOnly", {"a.sou"}, {"a.sou"}, Plain, nullptr, false},
+        Arguments{
+            "FilesInOrder", {"b.sou", "--csv", "a.sou"}, {"b.sou", "a.sou"}, Csv, nullptr, false},
+        Arguments{"JsonAfter", {"a.sou", "--json"}, {"a.sou"}, Json, nullptr, false},
+        Arguments{"JsonLines", {"--jsonl", "a", "b"}, {"a", "b"}, JsonLines, nullptr, false},
+        Arguments{"SameFormatTwice", {"--csv", "--csv", "a"}, {"a"}, Csv, nullptr, false},
+        Arguments{"TwoFormats", {"--json", "--csv", "a"}, {"a"}, Csv, nullptr, true},
+        Arguments{"LoneDashIsStandardInput", {"-", "--json"}, {"-"}, Json, nullptr, false},
+        Arguments{"StandardInputTwice", {"-", "a", "-"}, {"-", "a", "-"}, Plain, nullptr, true},
+        Arguments{"DashNamesAfterDoubleDash",
+                  {"--", "--json", "-x"},
+                  {"--json", "-x"},
+                  Plain,
+                  nullptr,
+                  false},
+        Arguments{"JapaneseName", {"設計 1.sou"}, {"設計 1.sou"}, Plain, nullptr, false},
+        Arguments{"NonUtf8Name", {"\x90\xdd.sou"}, {"\x90\xdd.sou"}, Plain, nullptr, false},
+        Arguments{"Pdf", {"--pdf", "r.pdf", "a.sou"}, {"a.sou"}, Plain, "r.pdf", false},
+        Arguments{"PdfJoined", {"a.sou", "--pdf=r.pdf"}, {"a.sou"}, Plain, "r.pdf", false},
+        Arguments{"PdfEmpty", {"--pdf", "", "a.sou"}, {"a.sou"}, Plain, nullptr, true},
+        Arguments{"PdfJoinedEmpty", {"--pdf=", "a.sou"}, {"a.sou"}, Plain, nullptr, true},
+        Arguments{"PdfLast", {"a.sou", "--pdf"}, {"a.sou"}, Plain, nullptr, true},
+        Arguments{
+            "PdfNamesAFileLikeAnOption", {"--pdf", "-", "a.sou"}, {"a.sou"}, Plain, "-", false},
+        Arguments{
+            "PdfForTwoDesigns", {"--pdf", "r.pdf", "a", "b"}, {"a", "b"}, Plain, "r.pdf", true},
+        Arguments{"PdfDir", {"--pdf-dir", "out", "a", "b"}, {"a", "b"}, Plain, "out", false},
+        Arguments{"PdfDirEmpty", {"--pdf-dir=", "a"}, {"a"}, Plain, nullptr, true},
+        Arguments{"PdfAndPdfDir",
+                  {"--pdf", "r.pdf", "--pdf-dir", "out", "a"},
+                  {"a"},
+                  Plain,
+                  "r.pdf",
+                  true},
+        Arguments{"Nothing", {}, {}, Plain, nullptr, true},
+        Arguments{"JsonWithoutFile", {"--json"}, {}, Json, nullptr, true},
+        Arguments{"UnknownOption", {"--verbose", "a.sou"}, {"a.sou"}, Plain, nullptr, true},
+        Arguments{"UnknownPdfLikeOption", {"--pdfs", "a.sou"}, {"a.sou"}, Plain, nullptr, true}),
     [](const auto& info) { return std::string(info.param.name); });
-
-struct ExampleOutcome {
-    const char* file;
-    int exitCode;
-    const char* step;
-    const char* status;
-};
-
-void PrintTo(const ExampleOutcome& e, std::ostream* os) { *os << e.file; }
-
-class CheckExamples : public ::testing::TestWithParam<ExampleOutcome> {};
-
-TEST_P(CheckExamples, GiveTheirListedOutcome)
-{
-    const auto& e = GetParam();
-    const auto result = runCheckCommand({QStringLiteral("--json"), example(e.file)});
-    EXPECT_EQ(result.exitCode, e.exitCode);
-    EXPECT_TRUE(result.err.isEmpty()) << result.err.toStdString();
-    const QJsonObject json = jsonOf(result.out);
-    EXPECT_EQ(json[u"step"].toString(), QString::fromUtf8(e.step));
-    EXPECT_EQ(json[u"status"].toString(), QString::fromUtf8(e.status));
-    EXPECT_EQ(runCheckCommand({example(e.file)}).exitCode, e.exitCode) << "plain output, same status";
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Files, CheckExamples,
-    ::testing::Values(ExampleOutcome{"worked-example.sou", 0, "D", "ok"},
-                      ExampleOutcome{"file-format-example.sou", 1, "A", "ng"},
-                      ExampleOutcome{"bolt-ng.sou", 1, "A", "ng"},
-                      ExampleOutcome{"thickness-ng.sou", 1, "B-thickness", "ng"},
-                      ExampleOutcome{"rib-ng.sou", 1, "C", "ng"},
-                      ExampleOutcome{"weld-ng.sou", 1, "D", "ng"},
-                      ExampleOutcome{"missing-rib-height.sou", 3, "C", "missing-input"}),
-    [](const auto& info) {
-        std::string name = info.param.file;
-        std::erase_if(name, [](char c) { return c == '-' || c == '.'; });
-        return name;
-    });
 
 TEST(CheckCommand, JsonHoldsEveryFieldAndJudgement)
 {
     const QJsonObject json = jsonOf(runCheckCommand({"--json", example("worked-example.sou")}).out);
-    EXPECT_EQ(json.keys(), (QStringList{"fields", "hints", "status", "step", "verdicts"}));
+    EXPECT_EQ(json.keys(), (QStringList{"fields", "file", "hints", "status", "step", "verdicts"}));
+    EXPECT_EQ(json[u"file"].toString(), QString::fromUtf8(example("worked-example.sou")));
     const QJsonObject fields = json[u"fields"].toObject();
     EXPECT_EQ(fields.size(), 33);
     EXPECT_EQ(fields[u"boltSize"].toString(), QStringLiteral("Ｍ27"));
     EXPECT_EQ(fields[u"boltStress"].toString(), QStringLiteral("1.745"));
     EXPECT_EQ(fields[u"weldRatio"].toString(), QStringLiteral("0.941"));
     const QJsonObject verdicts = json[u"verdicts"].toObject();
-    EXPECT_EQ(verdicts.keys(), (QStringList{"boltVerdict", "ribVerdict", "thicknessVerdict", "weldVerdict"}));
+    EXPECT_EQ(verdicts.keys(),
+              (QStringList{"boltVerdict", "ribVerdict", "thicknessVerdict", "weldVerdict"}));
     const QJsonObject thickness = verdicts[u"thicknessVerdict"].toObject();
     EXPECT_EQ(thickness[u"text"].toString(), QStringLiteral("(cm) < t ・・ＯＫ"));
     EXPECT_EQ(thickness[u"shown"], QJsonValue(true));
 }
 
-// The worked example types α0 0.12 where the chart gives 0.150 at 1.25: a hint that changes no
-// outcome, except that --strict turns a passing run with hints into exit status 4.
-TEST(CheckCommand, HintsAreListedAndOnlyStrictPassingRunsEndDifferently)
+// The hint of the worked example in both outputs; a design without hints shows no section and
+// passes --strict.
+TEST(CheckCommand, HintsAreListedInPlainAndJsonOutput)
 {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    QFile worked(example("worked-example.sou"));
-    ASSERT_TRUE(worked.open(QIODevice::ReadOnly));
-    const QString clean = dir.filePath(QStringLiteral("clean.sou"));
-    QFile cleanFile(clean);
-    ASSERT_TRUE(cleanFile.open(QIODevice::WriteOnly));
-    cleanFile.write(worked.readAll().replace("\"0.12\"", "\"0.15\""));
-    cleanFile.close();
-
-    const struct {
-        QStringList arguments;
-        int exitCode;
-        int hints;
-    } runs[] = {
-        {{"--json", example("worked-example.sou")}, 0, 1},
-        {{"--json", "--strict", example("worked-example.sou")}, 4, 1},
-        {{"--json", "--strict", example("thickness-ng.sou")}, 1, 1},
-        {{"--json", "--strict", clean}, 0, 0},
-    };
-    for (const auto& run : runs) {
-        const auto result = runCheckCommand(run.arguments);
-        EXPECT_EQ(result.exitCode, run.exitCode) << run.arguments.join(' ').toStdString();
-        EXPECT_EQ(jsonOf(result.out)[u"hints"].toArray().size(), run.hints);
-    }
-
     const QJsonObject json = jsonOf(runCheckCommand({"--json", example("worked-example.sou")}).out);
-    const QJsonObject hint = json[u"hints"].toArray().first().toObject();
+    const QJsonArray hints = json[u"hints"].toArray();
+    ASSERT_EQ(hints.size(), 1);
+    const QJsonObject hint = hints.first().toObject();
     const QString message = QStringLiteral("図－２では Ly/Lx＝1.25 のとき α0≈0.150 です（入力 0.12）。"
                                            "α0 が小さいと M0 とプレート厚さを小さく見積もります。");
     EXPECT_EQ(hint[u"kind"].toString(), QStringLiteral("alpha0-below-chart"));
     EXPECT_EQ(hint[u"fields"].toArray(), (QJsonArray{"alpha0", "edgeRatio"}));
     EXPECT_EQ(hint[u"message"].toString(), message);
     EXPECT_DOUBLE_EQ(hint[u"chart"].toDouble(), 0.150);
-    EXPECT_EQ(json[u"fields"].toObject()[u"requiredThickness"].toString(), QStringLiteral("1.55"));
-
     const QString plain = QString::fromUtf8(runCheckCommand({example("worked-example.sou")}).out);
-    EXPECT_TRUE(plain.contains(QStringLiteral("［注意］\n  ") + message + QStringLiteral("\n［結論］")))
+    EXPECT_TRUE(plain.contains(QStringLiteral("\n［注意］\n  ") + message + QStringLiteral("\n［結論］")))
         << plain.toStdString();
-    EXPECT_FALSE(QString::fromUtf8(runCheckCommand({clean}).out).contains(QStringLiteral("［注意］")));
+
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QFile worked(QString::fromUtf8(example("worked-example.sou")));
+    ASSERT_TRUE(worked.open(QIODevice::ReadOnly));
+    const QString clean = dir.filePath(QStringLiteral("clean.sou"));
+    QFile cleanFile(clean);
+    ASSERT_TRUE(cleanFile.open(QIODevice::WriteOnly));
+    cleanFile.write(worked.readAll().replace("\"0.12\"", "\"0.15\""));
+    cleanFile.close();
+    const auto strict = runCheckCommand({"--strict", clean.toUtf8()});
+    EXPECT_EQ(strict.exitCode, flange::checkExitOk);
+    EXPECT_FALSE(QString::fromUtf8(strict.out).contains(QStringLiteral("［注意］")));
 }
 
 TEST(CheckCommand, PlainOutputListsCaptionValueAndUnit)
 {
     const QString out = QString::fromUtf8(runCheckCommand({example("missing-rib-height.sou")}).out);
-    for (const char* line : {"  使用ボルト: Ｍ27\n", "  (t・cm)曲げモーメント: 600 t・cm\n",
-                             "  (cm)リブプレート（RPL）高さ: \n", "  引張応力度: 1.75 t/cm2\n",
-                             "  ボルト応力度比 σt/(ft0×1.5): 0.833\n", "  Ａ.ボルトの算定: < 1.0・・・・・・・・ＯＫ\n",
-                             "  Ｃ.リブプレート: （表示なし）\n", "数値が入力されていません。"})
+    for (const char* line :
+         {"［ファイル］ " FLANGE_EXAMPLES_DIR "/missing-rib-height.sou\n［入力］\n",
+          "  使用ボルト: Ｍ27\n", "  (t・cm)曲げモーメント: 600 t・cm\n",
+          "  (cm)リブプレート（RPL）高さ: \n", "  引張応力度: 1.75 t/cm2\n",
+          "  ボルト応力度比 σt/(ft0×1.5): 0.833\n",
+          "  Ａ.ボルトの算定: < 1.0・・・・・・・・ＯＫ\n", "  Ｃ.リブプレート: （表示なし）\n",
+          "数値が入力されていません。"})
         EXPECT_TRUE(out.contains(QString::fromUtf8(line))) << line << "\n" << out.toStdString();
 }
 
 TEST(CheckCommand, FileProblemsAreUsageErrors)
 {
-    for (const QString& path : {example("no-such-design.sou"), QStringLiteral(FLANGE_EXAMPLES_DIR)}) {
+    for (const QByteArray& path :
+         {example("no-such-design.sou"), QByteArray(FLANGE_EXAMPLES_DIR)}) {
         const auto result = runCheckCommand({path});
         EXPECT_EQ(result.exitCode, flange::checkExitUsageOrFile);
         EXPECT_TRUE(result.out.isEmpty());
-        EXPECT_TRUE(QString::fromUtf8(result.err).contains(path)) << result.err.toStdString();
+        EXPECT_TRUE(result.err.contains(path)) << result.err.toStdString();
     }
 }
 
@@ -192,73 +180,148 @@ TEST(CheckCommand, HelpNamesOptionsAndExitStatuses)
     const auto result = runCheckCommand({"--help"});
     EXPECT_EQ(result.exitCode, flange::checkExitOk);
     const QString help = QString::fromUtf8(result.out);
-    for (const char* part : {"--json", "--strict", "4  ", "missing-input", "B-thickness", "\"shown\"", "0  ok", "1  ng", "3  missing"})
+    for (const char* part :
+         {"--json", "--jsonl", "--csv", "--pdf-dir", "--version", "missing-input", "B-thickness",
+          "\"shown\"", "\"error\"", "\"hints\"", "--strict", "0  ok", "1  ng", "3  missing", "4  "})
         EXPECT_TRUE(help.contains(QString::fromUtf8(part))) << part;
 }
 
-// The installed program itself: exit status, and output on the right streams.
-int runProgram(const QStringList& arguments, QByteArray& out, QByteArray& err)
+// A run over several files: every file gets its line, in argument order, and the exit status is
+// the run's worst (file error, then missing input, then NG).
+struct Run {
+    const char* name;
+    std::vector<const char*> files;
+    int exitCode;
+    QStringList outcomes; // per JSON line: the status, or "error"
+    bool strict = false;
+};
+
+void PrintTo(const Run& r, std::ostream* os) { *os << r.name; }
+
+class CheckRuns : public ::testing::TestWithParam<Run> {};
+
+TEST_P(CheckRuns, ReportEveryFileAndTheWorstStatus)
 {
-    QProcess process;
-    process.start(QStringLiteral(FLANGECHECK_CLI_PATH), arguments);
-    EXPECT_TRUE(process.waitForFinished(30000));
-    out = process.readAllStandardOutput();
-    err = process.readAllStandardError();
-    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    const auto& r = GetParam();
+    QByteArrayList arguments{"--jsonl"};
+    if (r.strict)
+        arguments += "--strict";
+    for (const char* file : r.files)
+        arguments += example(file);
+    const auto result = runCheckCommand(arguments);
+    EXPECT_EQ(result.exitCode, r.exitCode);
+    QStringList outcomes;
+    for (const QByteArray& line : result.out.split('\n')) {
+        if (line.isEmpty())
+            continue;
+        const QJsonObject json = jsonOf(line);
+        outcomes += json.contains(u"error") ? QStringLiteral("error") : json[u"status"].toString();
+    }
+    EXPECT_EQ(outcomes, r.outcomes);
+    EXPECT_EQ(result.err.count('\n'), r.outcomes.count(QStringLiteral("error")))
+        << result.err.toStdString();
 }
 
-TEST(CheckProgram, WorkedExampleIsOk)
+INSTANTIATE_TEST_SUITE_P(
+    Files, CheckRuns,
+    ::testing::Values(
+        Run{"AllOk", {"worked-example.sou", "worked-example.sou"}, 0, {"ok", "ok"}},
+        Run{"NgOverOk", {"worked-example.sou", "weld-ng.sou"}, 1, {"ok", "ng"}},
+        Run{"MissingOverNg",
+            {"bolt-ng.sou", "missing-rib-height.sou", "rib-ng.sou"},
+            3,
+            {"ng", "missing-input", "ng"}},
+        Run{"UnreadableOverAll",
+            {"missing-rib-height.sou", "none.sou", "weld-ng.sou"},
+            2,
+            {"missing-input", "error", "ng"}},
+        Run{"UnreadableFirst", {"none.sou", "worked-example.sou"}, 2, {"error", "ok"}},
+        // The worked example's α0 (0.12, the chart gives 0.150) raises a hint.
+        Run{"StrictHintsOverOk", {"worked-example.sou"}, 4, {"ok"}, true},
+        Run{"NgOverStrictHints", {"worked-example.sou", "weld-ng.sou"}, 1, {"ok", "ng"}, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CheckCommand, JsonOfSeveralFilesIsAnArrayWithTheirErrors)
 {
-    QByteArray out, err;
-    EXPECT_EQ(runProgram({"--json", example("worked-example.sou")}, out, err), 0);
-    EXPECT_TRUE(err.isEmpty());
-    EXPECT_EQ(jsonOf(out)[u"status"].toString(), QStringLiteral("ok"));
+    const auto result =
+        runCheckCommand({"--json", example("worked-example.sou"), example("none.sou")});
+    QJsonParseError error;
+    const QJsonArray array = QJsonDocument::fromJson(result.out, &error).array();
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << result.out.toStdString();
+    ASSERT_EQ(array.size(), 2);
+    EXPECT_EQ(array[0][u"status"].toString(), QStringLiteral("ok"));
+    EXPECT_EQ(array[1].toObject().keys(), (QStringList{"error", "file"}));
+    EXPECT_TRUE(array[1][u"error"].toString().contains(QStringLiteral("none.sou")));
 }
 
-TEST(CheckProgram, ExitStatusesReachTheShell)
+TEST(CheckCommand, CsvHasAMarkAHeaderAndOneRowPerFile)
 {
-    QByteArray out, err;
-    EXPECT_EQ(runProgram({example("missing-rib-height.sou")}, out, err), 3);
-    EXPECT_EQ(runProgram({example("weld-ng.sou")}, out, err), 1);
-    EXPECT_EQ(runProgram({}, out, err), 2);
-    EXPECT_TRUE(out.isEmpty());
-    EXPECT_TRUE(QString::fromUtf8(err).contains(QStringLiteral("使い方"))) << err.toStdString();
+    const auto result = runCheckCommand({"--csv", example("weld-ng.sou"), "--", "=1+1,x.sou"});
+    ASSERT_TRUE(result.out.startsWith("\xEF\xBB\xBF"));
+    const QStringList lines = QString::fromUtf8(result.out.mid(3)).split(QStringLiteral("\r\n"));
+    ASSERT_EQ(lines.size(), 4) << "header, two rows, nothing after the last line end";
+    const QStringList header = lines[0].split(u',');
+    EXPECT_EQ(header.size(), 3 + 16 + 8 + 1);
+    EXPECT_EQ(header.mid(0, 4), (QStringList{"file", "step", "status", "boltTension"}));
+    EXPECT_EQ(header.mid(header.size() - 3),
+              (QStringList{"weldVerdict", "weldVerdictShown", "error"}));
+    const QStringList weld = lines[1].split(u',');
+    EXPECT_EQ(weld.size(), header.size());
+    EXPECT_EQ(weld[1] + u' ' + weld[2] + u' ' + weld[header.indexOf(u"weldRatio")],
+              QStringLiteral("D ng 1.411"));
+    EXPECT_EQ(weld[header.indexOf(u"weldVerdictShown")], QStringLiteral("true"));
+    // The unreadable file: quoted for its comma, kept from being taken as a formula.
+    EXPECT_TRUE(lines[2].startsWith(QStringLiteral("\"'=1+1,x.sou\",,,")))
+        << lines[2].toStdString();
+    EXPECT_TRUE(lines[2].endsWith(QStringLiteral("が見つかりません。\"")))
+        << lines[2].toStdString();
+    EXPECT_EQ(lines[3], QString());
 }
 
-// The report of the walked record, written by the program itself (it needs no display).
-TEST(CheckProgram, PdfOptionWritesTheTwoPageReport)
+// A design file can hold any bytes; the plain listing shows control characters visibly, so a file
+// cannot move the cursor, recolour the screen or pass off text as the checker's.
+TEST(CheckCommand, PlainOutputShowsControlCharactersVisibly)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    const QString pdf = dir.filePath(QStringLiteral("worked-example.pdf"));
-    QByteArray out, err;
-    EXPECT_EQ(runProgram({"--pdf", pdf, example("worked-example.sou")}, out, err), 0)
-        << err.toStdString();
-    QFile file(pdf);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = file.readAll();
-    EXPECT_TRUE(bytes.startsWith("%PDF"));
-    EXPECT_TRUE(bytes.contains("/Count 2")) << "two pages";
-    EXPECT_TRUE(QString::fromUtf8(out).contains(QStringLiteral("0.941")));
-
-    // An NG design still gets its report; the exit status stays that of the walk.
-    const QString ngPdf = dir.filePath(QStringLiteral("weld-ng.pdf"));
-    EXPECT_EQ(runProgram({example("weld-ng.sou"), "--pdf=" + ngPdf}, out, err), 1);
-    EXPECT_TRUE(QFileInfo(ngPdf).size() > 0);
+    const QByteArray path = dir.filePath(QStringLiteral("escapes.sou")).toUtf8();
+    QFile file(QString::fromUtf8(path));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("\"\x1b[2J\x07\x08\",\"5.73\"\r\n");
+    file.close();
+    const auto result = runCheckCommand({path});
+    EXPECT_EQ(result.exitCode, flange::checkExitMissingInput);
+    EXPECT_TRUE(result.out.contains("  使用ボルト: \\x1B[2J\\x07\\x08\n"))
+        << result.out.toStdString();
+    for (const char c : result.out)
+        EXPECT_TRUE(uchar(c) >= 0x20 || c == '\n') << "control byte " << int(c);
+    // JSON escapes them and gives the text back as it was.
+    const QByteArray json = runCheckCommand({"--jsonl", path}).out;
+    EXPECT_FALSE(json.contains('\x1b'));
+    EXPECT_EQ(jsonOf(json)[u"fields"][u"boltSize"].toString(), QStringLiteral("\x1b[2J\x07\x08"));
 }
 
-TEST(CheckProgram, PdfThatCannotBeWrittenIsAFileError)
+// Names in code page 932 bytes, as archives from Windows machines hold them, are opened as given
+// and shown with their odd bytes written out.
+TEST(CheckCommand, NonUtf8FileNamesAreOpenedAndShown)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    QByteArray out, err;
-    // A folder cannot be replaced by the report.
-    EXPECT_EQ(runProgram({"--pdf", dir.path(), example("worked-example.sou")}, out, err), 2);
-    EXPECT_TRUE(QString::fromUtf8(err).contains(dir.path())) << err.toStdString();
-    EXPECT_FALSE(out.isEmpty()); // the check itself is still reported
-    // The option without a file name is a usage error.
-    EXPECT_EQ(runProgram({example("worked-example.sou"), "--pdf"}, out, err), 2);
-    EXPECT_TRUE(out.isEmpty());
+    const QByteArray name = dir.path().toUtf8() + "/\x90\xdd\x8c\x76.sou"; // 設計.sou
+    QFile source(QString::fromUtf8(example("worked-example.sou")));
+    ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+    const QByteArray bytes = source.readAll();
+    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::write(fd, bytes.constData(), std::size_t(bytes.size())), bytes.size());
+    ::close(fd);
+    const auto result = runCheckCommand({"--json", name});
+    EXPECT_EQ(result.exitCode, flange::checkExitOk) << result.err.toStdString();
+    EXPECT_EQ(jsonOf(result.out)[u"file"].toString(),
+              dir.path() + QStringLiteral("/\\x90\\xDD\\x8Cv.sou"));
+    const auto missing = runCheckCommand({name + ".missing"});
+    EXPECT_TRUE(missing.err.contains("/\\x90\\xDD\\x8Cv.sou.missing」"))
+        << missing.err.toStdString();
 }
 
 } // namespace

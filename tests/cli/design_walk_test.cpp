@@ -4,6 +4,7 @@
 #include "cli/design_walk.h"
 
 #include "calc/record_operations.h"
+#include "worked_example.h"
 
 #include <gtest/gtest.h>
 
@@ -17,8 +18,7 @@ using flange::DesignRecord;
 using flange::WalkStatus;
 using flange::Step;
 
-const DesignInputs workedExample{"Ｍ27", "5.73", "8",   "30",  "1.4", "21.63", "40",  "0.9", "15",
-                                 "0.6",  "15",   "5",   "600", "1.6", "2.2",   "0.9", "0.12"};
+const DesignInputs& workedExample = flange::testing::workedExampleFile();
 
 // File positions of the inputs the cases change.
 enum Input : std::size_t {

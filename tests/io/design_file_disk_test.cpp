@@ -2,6 +2,7 @@
 // instead of reading them, and the writes that fail without touching the file already there.
 
 #include "io/design_file.h"
+#include "worked_example.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,8 +22,7 @@ using flange::FileErrorKind;
 using flange::readDesignFile;
 using flange::writeDesignFile;
 
-const DesignInputs workedExample{"Ｍ27", "5.73", "8",   "30",  "1.4", "21.63", "40",  "0.9", "15",
-                                 "0.6",  "15",   "5",   "600", "1.6", "2.2",   "0.9", "0.12"};
+const DesignInputs& workedExample = flange::testing::workedExampleFile();
 
 class DesignFileDisk : public ::testing::Test {
 protected:

@@ -1,0 +1,124 @@
+#include "cli/design_source.h"
+
+#include "cli/shown_text.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace flange {
+
+namespace {
+
+// Why a file cannot be opened or read: the kind the engineer is told, and the system's reason in
+// the engineer's words where the cause is a common one.
+FileError errorOf(const QByteArray& name, int error)
+{
+    FileError failure;
+    failure.kind = FileErrorKind::Unreadable;
+    failure.path = name == standardInputName ? QStringLiteral("標準入力") : shownFileName(name);
+    switch (error) {
+    case ENOENT: failure.kind = FileErrorKind::NotFound; break;
+    case EISDIR: failure.kind = FileErrorKind::Folder; break;
+    case EACCES:
+    case EPERM: failure.reason = QStringLiteral("読む権限がありません"); break;
+    case ENOTDIR: failure.reason = QStringLiteral("途中にフォルダーでないものがあります"); break;
+    default: failure.reason = QString::fromLocal8Bit(std::strerror(error)); break;
+    }
+    return failure;
+}
+
+DesignSource failure(const QByteArray& name, int error)
+{
+    return {std::nullopt, errorOf(name, error), std::nullopt};
+}
+
+DesignSource failure(const QByteArray& name, FileErrorKind kind)
+{
+    FileError error = errorOf(name, 0);
+    error.kind = kind;
+    error.reason.clear();
+    return {std::nullopt, error, std::nullopt};
+}
+
+// Reads up to one byte more than a design file may have, so that a file that is too large (or
+// grew after fstat) is seen. `expected` is the size the file is thought to have.
+std::optional<QByteArray> readAtMostLimit(int fd, qsizetype expected, int& error)
+{
+    const qsizetype limit = maxDesignFileBytes + 1;
+    QByteArray bytes(std::min(limit, expected + 1), Qt::Uninitialized);
+    qsizetype filled = 0;
+    for (;;) {
+        if (filled == bytes.size()) {
+            if (bytes.size() == limit)
+                break;
+            bytes.resize(std::min(limit, bytes.size() * 2));
+        }
+        const ssize_t got = ::read(fd, bytes.data() + filled, std::size_t(bytes.size() - filled));
+        if (got == 0)
+            break;
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            error = errno;
+            return std::nullopt;
+        }
+        filled += got;
+    }
+    bytes.truncate(filled);
+    return bytes;
+}
+
+DesignSource readOpened(const QByteArray& name, int fd, bool isStandardInput)
+{
+    struct stat status {};
+    if (::fstat(fd, &status) != 0)
+        return failure(name, errno);
+    const bool regular = S_ISREG(status.st_mode);
+    if (S_ISDIR(status.st_mode))
+        return failure(name, FileErrorKind::Folder);
+    // A pipe or terminal is what standard input usually is; a named one is never a design file.
+    if (!regular && !isStandardInput)
+        return failure(name, FileErrorKind::NotRegularFile);
+    if (regular && status.st_size > maxDesignFileBytes)
+        return failure(name, FileErrorKind::TooLarge);
+    // O_NONBLOCK, which kept the open from waiting on a FIFO, does not change reading a regular
+    // file.
+    int error = 0;
+    const auto bytes = readAtMostLimit(fd, regular ? qsizetype(status.st_size) : 64 * 1024, error);
+    if (!bytes)
+        return failure(name, error);
+    if (bytes->size() > maxDesignFileBytes)
+        return failure(name, FileErrorKind::TooLarge);
+    DesignSource source{decodeDesignFile(*bytes), std::nullopt, std::nullopt};
+    if (regular)
+        source.identity = FileIdentity{status.st_dev, status.st_ino};
+    return source;
+}
+
+} // namespace
+
+DesignSource readDesignSource(const QByteArray& name)
+{
+    if (name == standardInputName)
+        return readOpened(name, STDIN_FILENO, true);
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return failure(name, errno);
+    DesignSource source = readOpened(name, fd, false);
+    ::close(fd);
+    return source;
+}
+
+ExistingFile lookUpFile(const QByteArray& name)
+{
+    struct stat status {};
+    if (::stat(name.constData(), &status) != 0)
+        return {};
+    return {true, S_ISREG(status.st_mode), FileIdentity{status.st_dev, status.st_ino}};
+}
+
+} // namespace flange
