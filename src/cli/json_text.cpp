@@ -23,35 +23,25 @@ void JsonText::startValue(std::string_view key)
     out_ += indented_ ? ": " : ":";
 }
 
-void JsonText::beginObject(std::string_view key)
+void JsonText::open(std::string_view key, char bracket, bool isArray)
 {
     startValue(key);
-    out_ += '{';
-    open_.push_back({false, false});
+    out_ += bracket;
+    open_.push_back({isArray, false});
 }
 
-void JsonText::endObject()
+void JsonText::close(char bracket)
 {
     open_.pop_back();
     if (indented_)
         newLine();
-    out_ += '}';
+    out_ += bracket;
 }
 
-void JsonText::beginArray(std::string_view key)
-{
-    startValue(key);
-    out_ += '[';
-    open_.push_back({true, false});
-}
-
-void JsonText::endArray()
-{
-    open_.pop_back();
-    if (indented_)
-        newLine();
-    out_ += ']';
-}
+void JsonText::beginObject(std::string_view key) { open(key, '{', false); }
+void JsonText::endObject() { close('}'); }
+void JsonText::beginArray(std::string_view key) { open(key, '[', true); }
+void JsonText::endArray() { close(']'); }
 
 void JsonText::numberMember(std::string_view key, std::string_view literal)
 {

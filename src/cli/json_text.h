@@ -36,6 +36,8 @@ public:
 
 private:
     void startValue(std::string_view key);
+    void open(std::string_view key, char bracket, bool isArray);
+    void close(char bracket);
     void appendString(std::string_view utf8);
     void newLine();
 
