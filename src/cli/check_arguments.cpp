@@ -93,6 +93,8 @@ private:
             options.help = true;
         } else if (argument == "--version") {
             options.version = true;
+        } else if (argument == "--strict") {
+            options.strict = true;
         } else if (const auto format = formatOf(argument)) {
             if (formatGiven_ && options.format != *format)
                 fail(QStringLiteral("--json、--jsonl、--csv はどれか1つだけ指定してください。"));
@@ -146,7 +148,7 @@ QString checkCommandHelp()
 {
     return QStringLiteral(
         "使い方: flangecheck-cli [--json | --jsonl | --csv] [--pdf 出力.pdf | --pdf-dir フォルダー]\n"
-        "                        設計ファイル.sou ...\n"
+        "                        [--strict] 設計ファイル.sou ...\n"
         "\n"
         "鋼管仕口ファイル（.sou）を引数の順に開き、画面で「計　　算」と「next >>」を順に押したときと\n"
         "同じように計算を進めます。ファイルを開いた直後と同じく、結果はすべて空、判定は表示なしから\n"
@@ -162,7 +164,8 @@ QString checkCommandHelp()
         "\n"
         "出力（標準出力、UTF-8）:\n"
         "  指定なし    設計ごとに、ファイル名の見出しのあと入力・結果・判定を1行ずつ（見出し、値、\n"
-        "              単位）出力し、最後に結論を出力します。制御文字は \\x1B、\\u009B の形で表します。\n"
+        "              単位）出力し、注意があれば「［注意］」に1件ずつ、最後に結論を出力します。\n"
+        "              制御文字は \\x1B、\\u009B の形で表します。\n"
         "  --json      設計ごとに次の形の JSON を出力します。ファイルが1つならそのオブジェクトを、\n"
         "              いくつもあればその配列を出力します。\n"
         "                {\"file\": ファイル名,\n"
@@ -170,7 +173,11 @@ QString checkCommandHelp()
         "                 \"status\": \"ok\" | \"ng\" | \"missing-input\",\n"
         "                 \"fields\": {入力17項目と結果16項目の文字列、boltSize から weldRatio まで},\n"
         "                 \"verdicts\": {\"boltVerdict\": {\"text\": 判定の文字列, \"shown\": true | false},\n"
-        "                              \"thicknessVerdict\": ..., \"ribVerdict\": ..., \"weldVerdict\": ...}}\n"
+        "                              \"thicknessVerdict\": ..., \"ribVerdict\": ..., \"weldVerdict\": ...},\n"
+        "                 \"hints\": [{\"kind\": \"alpha0-below-chart\" | \"ratio-outside-chart\"\n"
+        "                                 | \"unreadable-number\" | \"geometry\",\n"
+        "                            \"fields\": [関係する項目名], \"message\": 注意の文,\n"
+        "                            \"chart\": 図－２の α0（alpha0-below-chart のみ）}, ...]}\n"
         "              step は止まった段階です。status が \"ok\" になるのは、Ｄ.溶接まで計算し\n"
         "              4つの判定がすべてＯＫのときだけです。読めないファイルは\n"
         "                {\"file\": ファイル名, \"error\": 理由}\n"
@@ -191,6 +198,7 @@ QString checkCommandHelp()
         "              設計ごとに計算書をフォルダー/名前.pdf に書き出します（名前は設計ファイル名から\n"
         "              拡張子を除いたもの、標準入力の設計は stdin）。同じ名前が重なると名前-2.pdf、\n"
         "              名前-3.pdf …とします。この実行の設計ファイルには書き出しません。\n"
+        "  --strict    判定がすべてＯＫでも注意があれば、終了コード 4 で終わります。\n"
         "  -h, --help  この説明を出力します。\n"
         "  --version   プログラム名と版を出力します。\n"
         "  --          これより後ろは、- で始まっていてもファイル名とみなします。\n"
@@ -201,7 +209,12 @@ QString checkCommandHelp()
         "  3  missing-input  そうでなく、必要な入力が空の段階で止まった設計がある\n"
         "  1  ng             そうでなく、ＮＧの判定で止まった、またはＤ.溶接の計算でＮＧの判定が\n"
         "                    ある設計がある\n"
-        "  0  ok             すべての設計がＤ.溶接まで計算し、すべての判定がＯＫ\n");
+        "  4                 --strict のとき、そうでなく、注意のある設計がある\n"
+        "  0  ok             すべての設計がＤ.溶接まで計算し、すべての判定がＯＫ\n"
+        "\n"
+        "注意（判定には影響しません）: 図－２で読める α0 より 0.005 を超えて小さい α0、\n"
+        "図－２の範囲（Ly/Lx 0.5～4.0）の外の Ly/Lx、数値として読めない入力、\n"
+        "組み立てられない形状（ボルト孔が管やフランジの縁にかかる、孔が重なる など）。\n");
 }
 // clang-format on
 

@@ -1,5 +1,6 @@
 #include "cli/check_command.h"
 
+#include "calc/hints.h"
 #include "cli/check_arguments.h"
 #include "cli/design_source.h"
 #include "cli/file_error_message.h"
@@ -79,16 +80,19 @@ public:
 
 } // namespace
 
-void RunTally::add(WalkStatus status)
+void RunTally::add(WalkStatus status, bool hasHints)
 {
     switch (status) {
-    case WalkStatus::Ok: ++ok; break;
+    case WalkStatus::Ok:
+        ++ok;
+        hinted += hasHints ? 1 : 0;
+        break;
     case WalkStatus::Ng: ++ng; break;
     case WalkStatus::MissingInput: ++missingInput; break;
     }
 }
 
-int RunTally::exitStatus() const
+int RunTally::exitStatus(bool strict) const
 {
     if (fileErrors)
         return checkExitUsageOrFile;
@@ -96,6 +100,8 @@ int RunTally::exitStatus() const
         return checkExitMissingInput;
     if (ng)
         return checkExitNg;
+    if (strict && hinted)
+        return checkExitHints;
     return checkExitOk;
 }
 
@@ -145,7 +151,7 @@ int runCheckCommand(const QByteArrayList& arguments, CheckSink& sink)
             sink.out(output.unreadable(shown, error));
         } else {
             const WalkResult walk = walkDesign(*source.inputs);
-            tally.add(walk.status);
+            tally.add(walk.status, !findHints(walk.record).empty());
             sink.out(output.design(shown, walk));
             if (reports) {
                 if (const auto problem = reports->write(file, walk)) {
@@ -157,7 +163,7 @@ int runCheckCommand(const QByteArrayList& arguments, CheckSink& sink)
         sink.progress(i + 1, options.files.size());
     }
     sink.out(output.end());
-    return tally.exitStatus();
+    return tally.exitStatus(options.strict);
 }
 
 CheckCommandResult runCheckCommand(const QByteArrayList& arguments)

@@ -21,6 +21,7 @@ enum CheckExitStatus : int {
     checkExitNg = 1,           // a design stopped at an NG judgement, or step D has one
     checkExitUsageOrFile = 2,  // wrong arguments, a design file not read or a report not written
     checkExitMissingInput = 3, // a design stopped at a step with an empty input it needs
+    checkExitHints = 4,        // with --strict: every design passed, but one raised hints
 };
 
 // What a run met, design by design; its exit status follows from the counts.
@@ -29,11 +30,13 @@ struct RunTally {
     int missingInput = 0;
     int ng = 0;
     int ok = 0;
+    int hinted = 0; // designs that passed but raised hints
 
-    void add(WalkStatus status);
-    // 2 before 3 before 1 before 0: a fault in the run outweighs every design's outcome, and a
-    // design that could not be checked to its end outweighs one that was judged NG.
-    int exitStatus() const;
+    void add(WalkStatus status, bool hasHints = false);
+    // 2 before 3 before 1 before 4 (only when strict) before 0: a fault in the run outweighs every
+    // design's outcome, a design that could not be checked to its end outweighs one that was
+    // judged NG, and any judgement outweighs a hint.
+    int exitStatus(bool strict = false) const;
 };
 
 // Where the command writes. err() gets whole lines: the checker's own messages, each naming the

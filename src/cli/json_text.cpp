@@ -5,35 +5,48 @@ namespace flange {
 void JsonText::newLine()
 {
     out_ += '\n';
-    out_.append((level_ + qsizetype(hasMembers_.size())) * 4, ' ');
+    out_.append((level_ + qsizetype(open_.size())) * 4, ' ');
 }
 
 void JsonText::startValue(std::string_view key)
 {
-    if (hasMembers_.empty())
+    if (open_.empty())
         return;
-    if (hasMembers_.back())
+    if (open_.back().hasMembers)
         out_ += ',';
-    hasMembers_.back() = true;
+    open_.back().hasMembers = true;
     if (indented_)
         newLine();
+    if (open_.back().isArray)
+        return;
     appendString(key);
     out_ += indented_ ? ": " : ":";
 }
 
-void JsonText::beginObject(std::string_view key)
+void JsonText::open(std::string_view key, char bracket, bool isArray)
 {
     startValue(key);
-    out_ += '{';
-    hasMembers_.push_back(false);
+    out_ += bracket;
+    open_.push_back({isArray, false});
 }
 
-void JsonText::endObject()
+void JsonText::close(char bracket)
 {
-    hasMembers_.pop_back();
+    open_.pop_back();
     if (indented_)
         newLine();
-    out_ += '}';
+    out_ += bracket;
+}
+
+void JsonText::beginObject(std::string_view key) { open(key, '{', false); }
+void JsonText::endObject() { close('}'); }
+void JsonText::beginArray(std::string_view key) { open(key, '[', true); }
+void JsonText::endArray() { close(']'); }
+
+void JsonText::numberMember(std::string_view key, std::string_view literal)
+{
+    startValue(key);
+    out_.append(literal.data(), qsizetype(literal.size()));
 }
 
 void JsonText::member(std::string_view key, std::string_view utf8)

@@ -1,6 +1,8 @@
 #include "cli/walk_report.h"
 
 #include "calc/field_catalog.h"
+#include "calc/hints.h"
+#include "cli/hint_report.h"
 #include "cli/json_text.h"
 #include "cli/shown_text.h"
 
@@ -111,6 +113,7 @@ QByteArray plainReport(const QString& file, const WalkResult& walk)
             out += "（表示なし）";
         out += '\n';
     }
+    appendPlainHints(out, findHints(walk.record));
     out += "［結論］ " + conclusion(walk).toUtf8() + '\n';
     return out;
 }
@@ -141,6 +144,7 @@ QByteArray jsonReport(const QString& file, const WalkResult& walk, JsonLayout la
         json.member(info->name, walk.record.*info->field);
     json.endObject();
     json.member("file", file.toStdString());
+    writeJsonHints(json, findHints(walk.record));
     json.member("status", statusName(walk.status));
     json.member("step", stepName(walk.step));
     json.beginObject("verdicts");

@@ -19,11 +19,13 @@ std::string_view stepName(Step step);
 std::string_view statusName(WalkStatus status);
 
 // The file's heading, then one line per input, result and judgement: the caption, the text (control
-// characters made visible) and the unit; then where the walk stopped and why. UTF-8.
+// characters made visible) and the unit; the hints under "［注意］", if any; then where the walk
+// stopped and why. UTF-8.
 QByteArray plainReport(const QString& file, const WalkResult& walk);
 
 // {"file": ..., "step": ..., "status": ..., "fields": {<33 texts by record field name>},
-//  "verdicts": {"boltVerdict": {"text": ..., "shown": ...}, ...}}, members in name order, indented
+//  "verdicts": {"boltVerdict": {"text": ..., "shown": ...}, ...}, "hints": [...] (hint_report.h)},
+//  members in name order, indented
 // as QJsonDocument does (standing `level` levels deep, 1 inside an array) or compact on one line.
 // And {"file": ..., "error": ...} for a file that could not be read.
 struct JsonLayout {

@@ -104,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(CheckCommand, JsonHoldsEveryFieldAndJudgement)
 {
     const QJsonObject json = jsonOf(runCheckCommand({"--json", example("worked-example.sou")}).out);
-    EXPECT_EQ(json.keys(), (QStringList{"fields", "file", "status", "step", "verdicts"}));
+    EXPECT_EQ(json.keys(), (QStringList{"fields", "file", "hints", "status", "step", "verdicts"}));
     EXPECT_EQ(json[u"file"].toString(), QString::fromUtf8(example("worked-example.sou")));
     const QJsonObject fields = json[u"fields"].toObject();
     EXPECT_EQ(fields.size(), 33);
@@ -117,6 +117,38 @@ TEST(CheckCommand, JsonHoldsEveryFieldAndJudgement)
     const QJsonObject thickness = verdicts[u"thicknessVerdict"].toObject();
     EXPECT_EQ(thickness[u"text"].toString(), QStringLiteral("(cm) < t ・・ＯＫ"));
     EXPECT_EQ(thickness[u"shown"], QJsonValue(true));
+}
+
+// The hint of the worked example in both outputs; a design without hints shows no section and
+// passes --strict.
+TEST(CheckCommand, HintsAreListedInPlainAndJsonOutput)
+{
+    const QJsonObject json = jsonOf(runCheckCommand({"--json", example("worked-example.sou")}).out);
+    const QJsonArray hints = json[u"hints"].toArray();
+    ASSERT_EQ(hints.size(), 1);
+    const QJsonObject hint = hints.first().toObject();
+    const QString message = QStringLiteral("図－２では Ly/Lx＝1.25 のとき α0≈0.150 です（入力 0.12）。"
+                                           "α0 が小さいと M0 とプレート厚さを小さく見積もります。");
+    EXPECT_EQ(hint[u"kind"].toString(), QStringLiteral("alpha0-below-chart"));
+    EXPECT_EQ(hint[u"fields"].toArray(), (QJsonArray{"alpha0", "edgeRatio"}));
+    EXPECT_EQ(hint[u"message"].toString(), message);
+    EXPECT_DOUBLE_EQ(hint[u"chart"].toDouble(), 0.150);
+    const QString plain = QString::fromUtf8(runCheckCommand({example("worked-example.sou")}).out);
+    EXPECT_TRUE(plain.contains(QStringLiteral("\n［注意］\n  ") + message + QStringLiteral("\n［結論］")))
+        << plain.toStdString();
+
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QFile worked(QString::fromUtf8(example("worked-example.sou")));
+    ASSERT_TRUE(worked.open(QIODevice::ReadOnly));
+    const QString clean = dir.filePath(QStringLiteral("clean.sou"));
+    QFile cleanFile(clean);
+    ASSERT_TRUE(cleanFile.open(QIODevice::WriteOnly));
+    cleanFile.write(worked.readAll().replace("\"0.12\"", "\"0.15\""));
+    cleanFile.close();
+    const auto strict = runCheckCommand({"--strict", clean.toUtf8()});
+    EXPECT_EQ(strict.exitCode, flange::checkExitOk);
+    EXPECT_FALSE(QString::fromUtf8(strict.out).contains(QStringLiteral("［注意］")));
 }
 
 TEST(CheckCommand, PlainOutputListsCaptionValueAndUnit)
@@ -150,7 +182,7 @@ TEST(CheckCommand, HelpNamesOptionsAndExitStatuses)
     const QString help = QString::fromUtf8(result.out);
     for (const char* part :
          {"--json", "--jsonl", "--csv", "--pdf-dir", "--version", "missing-input", "B-thickness",
-          "\"shown\"", "\"error\"", "0  ok", "1  ng", "3  missing"})
+          "\"shown\"", "\"error\"", "\"hints\"", "--strict", "0  ok", "1  ng", "3  missing", "4  "})
         EXPECT_TRUE(help.contains(QString::fromUtf8(part))) << part;
 }
 
@@ -161,6 +193,7 @@ struct Run {
     std::vector<const char*> files;
     int exitCode;
     QStringList outcomes; // per JSON line: the status, or "error"
+    bool strict = false;
 };
 
 void PrintTo(const Run& r, std::ostream* os) { *os << r.name; }
@@ -171,6 +204,8 @@ TEST_P(CheckRuns, ReportEveryFileAndTheWorstStatus)
 {
     const auto& r = GetParam();
     QByteArrayList arguments{"--jsonl"};
+    if (r.strict)
+        arguments += "--strict";
     for (const char* file : r.files)
         arguments += example(file);
     const auto result = runCheckCommand(arguments);
@@ -200,7 +235,10 @@ INSTANTIATE_TEST_SUITE_P(
             {"missing-rib-height.sou", "none.sou", "weld-ng.sou"},
             2,
             {"missing-input", "error", "ng"}},
-        Run{"UnreadableFirst", {"none.sou", "worked-example.sou"}, 2, {"error", "ok"}}),
+        Run{"UnreadableFirst", {"none.sou", "worked-example.sou"}, 2, {"error", "ok"}},
+        // The worked example's α0 (0.12, the chart gives 0.150) raises a hint.
+        Run{"StrictHintsOverOk", {"worked-example.sou"}, 4, {"ok"}, true},
+        Run{"NgOverStrictHints", {"worked-example.sou", "weld-ng.sou"}, 1, {"ok", "ng"}, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CheckCommand, JsonOfSeveralFilesIsAnArrayWithTheirErrors)

@@ -75,6 +75,7 @@ private slots:
     void tabOrderFollowsRows();
     void panesFollowWindowSize();
     void paneButtonsShowTheirPanes();
+    void hintMarksFollowTheRecord();
     void enterPressesTheFocusedButton();
     void controlsAreNamedByTheirCaptions_data();
     void controlsAreNamedByTheirCaptions();
@@ -478,6 +479,33 @@ void MainWindowTest::paneButtonsShowTheirPanes()
     f_->ui.type("Text3", QString());
     f_->ui.calculate();
     QVERIFY(pane->isVisible());
+}
+
+// A typed non-number gets a mark beside its caption, clear of every control, without a dialog or
+// a change of colour; clearing the field removes it. The worked example's α0 (0.12 at 1.25, where
+// the chart gives 0.150) is remarked on the plate-thickness page and still lets the engineer on.
+void MainWindowTest::hintMarksFollowTheRecord()
+{
+    f_->ui.type("Text12", QStringLiteral("5t"));
+    auto* mark = f_->ui.find<QWidget>("Text12Hint");
+    QVERIFY(mark->isVisible());
+    QCOMPARE(mark->toolTip(), QStringLiteral("「5t」は数値として読めません。"));
+    const QRect place = mark->geometry();
+    QVERIFY(f_->window.inputPane()->rect().contains(place));
+    for (QWidget* control : f_->window.inputPane()->findChildren<QWidget*>()) {
+        if (control != mark && control->isVisible() && control->parentWidget() == mark->parentWidget())
+            QVERIFY2(!control->geometry().intersects(place), qPrintable(control->objectName()));
+    }
+    QCOMPARE(background(f_->ui.field("Text12")), QColor(layout::editableColour));
+    QCOMPARE(f_->prompts.beeps, 0);
+    f_->ui.type("Text12", QString());
+    QVERIFY(!mark->isVisible());
+
+    f_->ui.walkTo(Step::BThickness);
+    QVERIFY(f_->ui.find<QWidget>("Text17Hint")->isVisible());
+    QVERIFY(f_->ui.label("Alpha0Hint")->text().contains(QStringLiteral("α0≈0.150 です（入力 0.12）")));
+    QCOMPARE(f_->ui.text("Text27"), QStringLiteral("1.55"));
+    QVERIFY(f_->ui.button("Command12")->isEnabled());
 }
 
 void MainWindowTest::enterPressesTheFocusedButton()

@@ -3,6 +3,7 @@
 #include "ui/main/figure_area.h"
 #include "ui/common/gothic_font.h"
 #include "ui/common/outer_size.h"
+#include "ui/main/hint_marks.h"
 #include "ui/main/main_window_layout.h"
 #include "ui/main/results_pane.h"
 #include "ui/common/twips.h"
@@ -31,6 +32,7 @@ MainWindow::MainWindow(UserPrompts& prompts, QWidget* parent)
     setCentralWidget(client);
     client->installEventFilter(this);
     inputPane_ = new InputPane(client);
+    hintMarks_ = new HintMarks(inputPane_);
     figureArea_ = new FigureArea(client);
     resultsPane_ = new ResultsPane(figureArea_);
     figureArea_->addPane(resultsPane_, inputPane_->paneButton(PaneButton::Top));
@@ -189,6 +191,7 @@ void MainWindow::calculate()
         prompts_.warn(QStringLiteral("入力データ確認"), QStringLiteral("数値が入力されていません。"));
         return;
     }
+    hintMarks_->takeChartHint(flow_.record());
     showState();
     showResultsPane();
 }
@@ -228,6 +231,7 @@ void MainWindow::saveDesignAs() { files_.saveAs(flow_.record()); }
 void MainWindow::showState()
 {
     inputPane_->showState(flow_);
+    hintMarks_->showHints(flow_.record(), flow_.currentStep());
     resultsPane_->showState(flow_);
     printAction_->setEnabled(flow_.isPrintAvailable());
     emit stateShown();

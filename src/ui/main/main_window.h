@@ -27,6 +27,7 @@ class QLabel;
 namespace flange {
 
 class FigureArea;
+class HintMarks;
 class OuterSize;
 class ResultsPane;
 class UserPrompts;
@@ -41,6 +42,7 @@ public:
     const FileCommands& fileCommands() const { return files_; }
 
     InputPane* inputPane() const { return inputPane_; }
+    HintMarks* hintMarks() const { return hintMarks_; }
     FigureArea* figureArea() const { return figureArea_; }
     ResultsPane* resultsPane() const { return resultsPane_; }
 
@@ -102,6 +104,7 @@ private:
     StepFlow flow_;
     FileCommands files_;
     InputPane* inputPane_ = nullptr;
+    HintMarks* hintMarks_ = nullptr;
     FigureArea* figureArea_ = nullptr;
     ResultsPane* resultsPane_ = nullptr;
     QAction* printAction_ = nullptr;

@@ -1,11 +1,11 @@
 #pragma once
 
-// The reading of α0 at the design's edge ratio, marked on reference figure 2 and on the excerpt
-// of the α0 pane. The value is read off the computed α0 curve (":/data/plate-coefficients.csv");
-// the engineer still types α0 into its field.
+// The reading of α0 at the design's edge ratio, marked on reference figure 2. The value is read
+// off the computed α0 curve (calc/alpha0_chart.h); the engineer still types α0 into its field.
+// The α0 pane keeps only its own sample reading, which a second mark would confuse.
 
+#include "calc/sampled_curve.h"
 #include "ui/reference/reading_mark.h"
-#include "ui/reference/sampled_curve.h"
 
 #include <QObject>
 
@@ -14,10 +14,10 @@ namespace flange {
 class ChartReading : public QObject {
     Q_OBJECT
 public:
-    ChartReading(QWidget* chart, QWidget* excerpt, QObject* parent);
+    ChartReading(QWidget* chart, QObject* parent);
 
     // The edge ratio as the results pane shows it; a text that is not a number within the curve's
-    // range removes the marks.
+    // range removes the mark.
     void setEdgeRatio(const QString& text);
 
     const std::optional<ChartReadingValue>& reading() const { return reading_; }
@@ -28,14 +28,8 @@ public:
                                                       const SampledCurve& alpha0Curve);
 
 private:
-    SampledCurve curve_;
     ReadingMark* chartMark_;
-    ReadingMark* excerptMark_;
     std::optional<ChartReadingValue> reading_;
 };
-
-// The α0 curve stored with the program: moment coefficient at the ends of the free edge over
-// Ly/Lx. Empty when the data file is missing.
-SampledCurve storedAlpha0Curve();
 
 } // namespace flange

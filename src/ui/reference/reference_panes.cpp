@@ -46,7 +46,7 @@ ReferenceFigurePage* makeFigure2(QWidget* parent)
 ReferencePanes::ReferencePanes(QWidget* parent)
     : QObject(parent), figure1_(makeFigure1(parent)), figure2_(makeFigure2(parent)),
       alpha0_(new Alpha0Pane(parent)),
-      reading_(new ChartReading(figure2_->figure(), alpha0_->excerpt(), this))
+      reading_(new ChartReading(figure2_->figure(), this))
 {
     figure1_->hide();
     figure2_->hide();

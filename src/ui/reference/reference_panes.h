@@ -6,8 +6,8 @@
 // page at a time; its scroll bars show and hide with it, and the figures keep their scroll
 // positions until the main window closes.
 //
-// Beyond the pictures, the design's own edge ratio is marked on the α0 curve of reference figure 2
-// and of the excerpt in the α0 pane, with the value read off the computed curve.
+// Beyond the pictures, the design's own edge ratio is marked on the α0 curve of reference figure 2,
+// with the value read off the computed curve. The α0 pane shows only its own sample reading.
 
 #include <QObject>
 #include <QString>
@@ -34,8 +34,8 @@ public:
     QWidget* alpha0Pane() const;
 
     // The edge ratio Ly/Lx as the results pane shows it (edgeRatio). While it holds a number
-    // within the chart, both charts mark it on the α0 curve with the value read there; an empty or
-    // other text removes the marks.
+    // within the chart, reference figure 2 marks it on the α0 curve with the value read there; an
+    // empty or other text removes the mark.
     void setEdgeRatio(const QString& text);
 
     // The main window's outer width while the pane shows (the reference figures set it), or

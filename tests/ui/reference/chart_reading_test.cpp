@@ -1,9 +1,8 @@
-// Reading α0 off a sampled curve: the CSV columns, the interpolation between samples, the place
-// of a reading on the two-halved ratio axis and the text shown beside the mark.
+// The place of a chart reading on the two-halved ratio axis and the text shown beside the mark.
 
+#include "calc/alpha0_chart.h"
 #include "ui/reference/chart_axes.h"
 #include "ui/reference/chart_reading.h"
-#include "ui/reference/sampled_curve.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -19,46 +18,6 @@ QString resourceText(const char* path)
 {
     QFile file(QString::fromLatin1(path));
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
-
-constexpr std::string_view table = "# moment coefficients over Ly/Lx\r\n"
-                                   "\r\n"
-                                   "lambda, M_free_mid ,M_free_end\r\n"
-                                   "2,0.09,0.36\r\n"
-                                   "1,0.04,0.09\r\n"
-                                   "1.5,0.08,not a number\r\n"
-                                   "0.5,0.01\r\n"
-                                   "1.5,0.076,0.22\r\n";
-
-TEST(SampledCurve, ReadsTheNamedColumnsSkippingRowsWithoutTwoNumbers)
-{
-    const auto curve = SampledCurve::fromCsv(table, "lambda", "M_free_end");
-    ASSERT_EQ(curve.points().size(), 3u);
-    EXPECT_DOUBLE_EQ(curve.points()[0].x, 1.0);
-    EXPECT_DOUBLE_EQ(curve.points()[1].y, 0.22);
-    EXPECT_DOUBLE_EQ(curve.points()[2].y, 0.36);
-    const auto middle = SampledCurve::fromCsv(table, "lambda", "M_free_mid");
-    EXPECT_EQ(middle.points().size(), 4u);
-}
-
-TEST(SampledCurve, MissingColumnGivesAnEmptyCurve)
-{
-    EXPECT_TRUE(SampledCurve::fromCsv(table, "lambda", "alpha").empty());
-    EXPECT_TRUE(SampledCurve::fromCsv("", "lambda", "M_free_end").empty());
-    EXPECT_FALSE(SampledCurve().at(1.0).has_value());
-}
-
-TEST(SampledCurve, InterpolatesLinearlyInsideTheSampledRangeOnly)
-{
-    const SampledCurve curve({{2.0, 0.4}, {1.0, 0.1}, {1.5, 0.2}});
-    EXPECT_DOUBLE_EQ(*curve.at(1.0), 0.1);
-    EXPECT_DOUBLE_EQ(*curve.at(1.5), 0.2);
-    EXPECT_DOUBLE_EQ(*curve.at(1.25), 0.15);
-    EXPECT_DOUBLE_EQ(*curve.at(1.75), 0.3);
-    EXPECT_DOUBLE_EQ(*curve.at(2.0), 0.4);
-    EXPECT_FALSE(curve.at(0.99).has_value());
-    EXPECT_FALSE(curve.at(2.01).has_value());
-    EXPECT_FALSE(curve.at(std::nan("")).has_value());
 }
 
 TEST(ChartAxes, PlacesRatiosOnTheirHalfOfTheAxis)
@@ -99,13 +58,6 @@ TEST(ChartAxes, MatchTheChartPictures)
             .arg(axes.yZero - axes.yTop);
     EXPECT_TRUE(resourceText(":/figures/Image19.svg").contains(ground)) << ground.toStdString();
     EXPECT_EQ(axes.pointAt(1.0, 0.0)->x(), 720 + 4800 / 4);
-}
-
-TEST(ChartReading, StoredCurveGivesTheReferenceValues)
-{
-    const SampledCurve curve = flange::storedAlpha0Curve();
-    EXPECT_NEAR(*curve.at(1.25), 0.150, 0.0005);
-    EXPECT_NEAR(*curve.at(1.17), 0.129, 0.0005);
 }
 
 TEST(ChartReading, ShowsTheRatioAsTypedAndTheValueToThreeDecimals)

@@ -1,4 +1,4 @@
-#include "ui/reference/sampled_curve.h"
+#include "calc/sampled_curve.h"
 
 #include <algorithm>
 #include <charconv>

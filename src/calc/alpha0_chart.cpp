@@ -1,0 +1,27 @@
+#include "calc/alpha0_chart.h"
+
+#include "calc/number_text.h"
+#include "calc/plate_coefficients.h"
+
+namespace flange {
+
+const SampledCurve& storedAlpha0Curve()
+{
+    static const SampledCurve curve =
+        SampledCurve::fromCsv(plateCoefficientsCsv(), "lambda", "M_free_end");
+    return curve;
+}
+
+std::optional<Alpha0Reading> readAlpha0Chart(std::string_view edgeRatioText,
+                                             const SampledCurve& curve)
+{
+    const auto ratio = parseNumber(edgeRatioText);
+    if (!ratio)
+        return std::nullopt;
+    const auto alpha0 = curve.at(*ratio);
+    if (!alpha0)
+        return std::nullopt;
+    return Alpha0Reading{*ratio, *alpha0};
+}
+
+} // namespace flange
