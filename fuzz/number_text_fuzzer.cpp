@@ -42,8 +42,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     check(std::isfinite(*value));
 
-    for (const auto pattern : {flange::NumberPattern::OneDecimal, flange::NumberPattern::TwoDecimals,
-                               flange::NumberPattern::ThreeDecimals, flange::NumberPattern::FourDecimals}) {
+    for (const auto pattern :
+         {flange::NumberPattern::OneDecimal, flange::NumberPattern::TwoDecimals,
+          flange::NumberPattern::ThreeDecimals, flange::NumberPattern::FourDecimals}) {
         const auto rounded = flange::roundToPattern(*value, pattern);
         if (!rounded) {
             // Only a value whose rounded text lies beyond the largest double has no rounding.
@@ -56,7 +57,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check(flange::parseNumber(rounded->text) == rounded->value);
 
         const double halfUnit = 0.5 * std::pow(10.0, -decimals);
-        check(std::fabs(rounded->value - *value) <= halfUnit * (1 + 1e-9) + std::fabs(*value) * 1e-14);
+        check(std::fabs(rounded->value - *value)
+              <= halfUnit * (1 + 1e-9) + std::fabs(*value) * 1e-14);
 
         const auto again = flange::roundToPattern(rounded->value, pattern);
         check(again && again->text == rounded->text);

@@ -47,9 +47,9 @@ void bareTwoPageDocument(benchmark::State& state)
     for (auto _ : state) {
         const auto job = flange::openPdfFileJob(file);
         const bool written =
-            job->setPaper(flange::PaperSize::A4, flange::PageOrientation::Portrait) &&
-            job->setFont(flange::reportFace, 12) && job->setPosition({4000, 500}) &&
-            job->printText("丸型鋼管接合部の処理") && job->newPage() && job->endDocument();
+            job->setPaper(flange::PaperSize::A4, flange::PageOrientation::Portrait)
+            && job->setFont(flange::reportFace, 12) && job->setPosition({4000, 500})
+            && job->printText("丸型鋼管接合部の処理") && job->newPage() && job->endDocument();
         if (!written)
             state.SkipWithError("the bare document could not be written");
     }

@@ -64,16 +64,15 @@ std::optional<Sample> runOnce(const char* path)
     long long shownNs = 0;
     long peakKb = 0;
     const auto at = output.find("shown_ns=");
-    if (child < 0 || at == std::string::npos ||
-        std::sscanf(output.c_str() + at, "shown_ns=%lld peak_kb=%ld", &shownNs, &peakKb) != 2)
+    if (child < 0 || at == std::string::npos
+        || std::sscanf(output.c_str() + at, "shown_ns=%lld peak_kb=%ld", &shownNs, &peakKb) != 2)
         return std::nullopt;
     const auto startNs =
         std::chrono::duration_cast<std::chrono::nanoseconds>(start.time_since_epoch()).count();
     return Sample{static_cast<double>(shownNs - startNs) / 1e6, peakKb};
 }
 
-template <class T>
-T median(std::vector<T> values)
+template <class T> T median(std::vector<T> values)
 {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
@@ -102,8 +101,8 @@ int main(int argc, char* argv[])
     }
 
     std::vector<std::pair<double, long>> medians;
-    std::printf("%-12s %14s %14s %14s   (%d runs)\n", "", "first paint", "shortest",
-                "peak memory", runs);
+    std::printf("%-12s %14s %14s %14s   (%d runs)\n", "", "first paint", "shortest", "peak memory",
+                runs);
     for (const Program& program : programs) {
         std::vector<double> times;
         std::vector<long> peaks;

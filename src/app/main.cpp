@@ -47,7 +47,13 @@ protected:
     {
         if (watched == parent() && event->type() == QEvent::Paint) {
             watched->removeEventFilter(this);
-            QMetaObject::invokeMethod(this, [this] { task_(); deleteLater(); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    task_();
+                    deleteLater();
+                },
+                Qt::QueuedConnection);
         }
         return false;
     }
@@ -80,7 +86,8 @@ int main(int argc, char* argv[])
     prompts.setOwner(&shell.mainWindow());
     if (command.action == Action::Open) {
         flange::MainWindow& window = shell.mainWindow();
-        new AfterFirstPaint(&window, [&window, path = command.path] { window.openDesignFile(path); });
+        new AfterFirstPaint(&window,
+                            [&window, path = command.path] { window.openDesignFile(path); });
     }
     shell.showMainWindow();
     return application.exec();

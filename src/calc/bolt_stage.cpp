@@ -7,12 +7,12 @@ BoltStageResult runBoltStage(DesignRecord& r, NumberPattern stressPattern,
                              std::optional<VerdictDisplay> judgement)
 {
     using namespace checked;
-    const Value area = readNumber(r, &DesignRecord::boltArea);               // A3
-    const Value count = readNumber(r, &DesignRecord::boltCount);             // n
-    const Value circle = readNumber(r, &DesignRecord::boltCircleDiameter);   // D1
+    const Value area = readNumber(r, &DesignRecord::boltArea);                  // A3
+    const Value count = readNumber(r, &DesignRecord::boltCount);                // n
+    const Value circle = readNumber(r, &DesignRecord::boltCircleDiameter);      // D1
     const Value allowable = readNumber(r, &DesignRecord::boltAllowableTension); // ft0
-    const Value shear = readNumber(r, &DesignRecord::shearForce);            // Q1
-    const Value moment = readNumber(r, &DesignRecord::bendingMoment);        // M1
+    const Value shear = readNumber(r, &DesignRecord::shearForce);               // Q1
+    const Value moment = readNumber(r, &DesignRecord::bendingMoment);           // M1
 
     BoltStageResult result;
     result.tension = writeResult(r, &DesignRecord::boltTension,

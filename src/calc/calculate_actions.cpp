@@ -9,6 +9,7 @@ namespace {
 
 using R = DesignRecord;
 
+// clang-format off
 constexpr std::array<TextField, 6> boltList{
     &R::boltArea, &R::boltCount, &R::boltCircleDiameter,
     &R::boltAllowableTension, &R::shearForce, &R::bendingMoment};
@@ -29,8 +30,12 @@ constexpr std::array<TextField, 16> weldList{
     &R::shearForce, &R::bendingMoment, &R::pipeDiameter, &R::flangeDiameter,
     &R::plateAllowableBending, &R::flangeThickness, &R::alpha0,
     &R::ribThickness, &R::ribHeight, &R::allowableShear, &R::filletSize, &R::weldLength};
+// clang-format on
 
-JudgementState judged(Verdict v) { return v == Verdict::Ok ? JudgementState::Ok : JudgementState::Ng; }
+JudgementState judged(Verdict v)
+{
+    return v == Verdict::Ok ? JudgementState::Ok : JudgementState::Ng;
+}
 
 // A judged step opens its way on exactly when its judgement is OK.
 void gateBy(StepOutcome& step, Verdict v)
@@ -80,7 +85,8 @@ std::span<const TextField> weldInputs() { return weldList; }
 CalculationOutcome calculateBolts(const DesignRecord& record)
 {
     return calculate(record, boltList, [](CalculationOutcome& o) {
-        const auto bolts = runBoltStage(o.record, NumberPattern::TwoDecimals, VerdictDisplay::Shown);
+        const auto bolts =
+            runBoltStage(o.record, NumberPattern::TwoDecimals, VerdictDisplay::Shown);
         gateBy(o[Step::A], *bolts.verdict);
     });
 }
@@ -111,7 +117,8 @@ CalculationOutcome calculateRibs(const DesignRecord& record)
 CalculationOutcome calculateWelds(const DesignRecord& record)
 {
     return calculate(record, weldList, [](CalculationOutcome& o) {
-        const auto shearForce = runThroughRibs(o, NumberPattern::ThreeDecimals, VerdictDisplay::Shown);
+        const auto shearForce =
+            runThroughRibs(o, NumberPattern::ThreeDecimals, VerdictDisplay::Shown);
         o[Step::D].judgement = judged(runWeldStage(o.record, shearForce));
     });
 }

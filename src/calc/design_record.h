@@ -73,6 +73,7 @@ using TextField = std::string DesignRecord::*;
 using VerdictField = Judgement DesignRecord::*;
 
 // The 17 inputs in the order of the design file (bolt size first, alpha0 last).
+// clang-format off
 inline constexpr std::array<TextField, 17> inputFieldsInFileOrder{
     &DesignRecord::boltSize,           &DesignRecord::boltArea,
     &DesignRecord::boltCount,          &DesignRecord::boltCircleDiameter,
@@ -84,8 +85,10 @@ inline constexpr std::array<TextField, 17> inputFieldsInFileOrder{
     &DesignRecord::flangeThickness,    &DesignRecord::allowableShear,
     &DesignRecord::alpha0,
 };
+// clang-format on
 
 // The 16 results in the order of their controls (Text18 .. Text33).
+// clang-format off
 inline constexpr std::array<TextField, 16> resultFields{
     &DesignRecord::boltTension,     &DesignRecord::boltShear,
     &DesignRecord::boltStress,      &DesignRecord::boltRatio,
@@ -96,6 +99,7 @@ inline constexpr std::array<TextField, 16> resultFields{
     &DesignRecord::ribRatio,        &DesignRecord::weldThroat,
     &DesignRecord::weldShearStress, &DesignRecord::weldRatio,
 };
+// clang-format on
 
 inline constexpr std::array<VerdictField, 4> verdictFields{
     &DesignRecord::boltVerdict,

@@ -30,12 +30,18 @@ struct Symbol {
 // The inputs that are a length, area, thickness or allowable stress, with their symbols, in
 // design file order.
 constexpr Symbol positiveInputs[] = {
-    {&R::boltArea, "A3"},           {&R::boltCircleDiameter, "D1"},
-    {&R::boltAllowableTension, "ft0"}, {&R::pipeDiameter, "φ0"},
-    {&R::flangeDiameter, "D2"},     {&R::ribThickness, "t1"},
-    {&R::ribHeight, "h1"},          {&R::filletSize, "S1"},
-    {&R::weldLength, "L4"},         {&R::plateAllowableBending, "fb1"},
-    {&R::flangeThickness, "t0"},    {&R::allowableShear, "fS"},
+    {&R::boltArea, "A3"},
+    {&R::boltCircleDiameter, "D1"},
+    {&R::boltAllowableTension, "ft0"},
+    {&R::pipeDiameter, "φ0"},
+    {&R::flangeDiameter, "D2"},
+    {&R::ribThickness, "t1"},
+    {&R::ribHeight, "h1"},
+    {&R::filletSize, "S1"},
+    {&R::weldLength, "L4"},
+    {&R::plateAllowableBending, "fb1"},
+    {&R::flangeThickness, "t0"},
+    {&R::allowableShear, "fS"},
 };
 
 class GeometryCheck {
@@ -92,8 +98,8 @@ private:
     {
         const auto value = readNumber(record_, input.field);
         if (value && *value <= 0)
-            add({input.field}, nameOf(input.field) + " " + input.symbol + "＝" +
-                                   text(input.field) + " が 0 以下です。");
+            add({input.field}, nameOf(input.field) + " " + input.symbol + "＝" + text(input.field)
+                                   + " が 0 以下です。");
     }
 
     // The bolt holes reach from D1 − d to D1 + d across; the inner edge must clear the pipe.
@@ -102,10 +108,9 @@ private:
         const auto pipe = positive(&R::pipeDiameter);
         if (pipe && atMost(D1, *pipe + d))
             add({&R::boltCircleDiameter, &R::pipeDiameter, &R::boltSize},
-                "ボルト列直径 D1＝" + text(&R::boltCircleDiameter) +
-                    " cm が 管の直径 φ0＋ボルト径 d＝" + text(&R::pipeDiameter) + "＋" +
-                    number(d) + "＝" + number(*pipe + d) +
-                    " cm 以下です。ボルト孔が管にかかります。");
+                "ボルト列直径 D1＝" + text(&R::boltCircleDiameter)
+                    + " cm が 管の直径 φ0＋ボルト径 d＝" + text(&R::pipeDiameter) + "＋" + number(d)
+                    + "＝" + number(*pipe + d) + " cm 以下です。ボルト孔が管にかかります。");
     }
 
     // ... and the outer edge must stay on the flange plate.
@@ -114,10 +119,10 @@ private:
         const auto flange = positive(&R::flangeDiameter);
         if (flange && atMost(*flange, D1 + d))
             add({&R::flangeDiameter, &R::boltCircleDiameter, &R::boltSize},
-                "フランジプレートの直径 D2＝" + text(&R::flangeDiameter) +
-                    " cm が ボルト列直径 D1＋ボルト径 d＝" + text(&R::boltCircleDiameter) + "＋" +
-                    number(d) + "＝" + number(D1 + d) +
-                    " cm 以下です。ボルト孔がフランジプレートの縁にかかります。");
+                "フランジプレートの直径 D2＝" + text(&R::flangeDiameter)
+                    + " cm が ボルト列直径 D1＋ボルト径 d＝" + text(&R::boltCircleDiameter) + "＋"
+                    + number(d) + "＝" + number(D1 + d)
+                    + " cm 以下です。ボルト孔がフランジプレートの縁にかかります。");
     }
 
     // Neighbouring holes, d across each, overlap when the bolts stand closer than d on the circle.
@@ -129,9 +134,9 @@ private:
         const double pitch = std::numbers::pi * D1 / *n;
         if (below(pitch, d))
             add({&R::boltCount, &R::boltCircleDiameter, &R::boltSize},
-                "ボルトピッチ π×D1／n＝π×" + text(&R::boltCircleDiameter) + "／" +
-                    text(&R::boltCount) + "＝" + number(pitch, 2) + " cm が ボルト径 d＝" +
-                    number(d) + " cm より小さく、ボルト孔が重なります。");
+                "ボルトピッチ π×D1／n＝π×" + text(&R::boltCircleDiameter) + "／"
+                    + text(&R::boltCount) + "＝" + number(pitch, 2) + " cm が ボルト径 d＝"
+                    + number(d) + " cm より小さく、ボルト孔が重なります。");
     }
 
     // L4 is h1 less the scallop radius: at most h1.
@@ -141,8 +146,8 @@ private:
         const auto rib = positive(&R::ribHeight);
         if (weld && rib && below(*rib, *weld))
             add({&R::weldLength, &R::ribHeight},
-                "溶接長 L4＝" + text(&R::weldLength) + " cm が リブプレート高さ h1＝" +
-                    text(&R::ribHeight) + " cm より長くなっています。");
+                "溶接長 L4＝" + text(&R::weldLength) + " cm が リブプレート高さ h1＝"
+                    + text(&R::ribHeight) + " cm より長くなっています。");
     }
 
     void checkFilletSize()
@@ -151,8 +156,8 @@ private:
         const auto rib = positive(&R::ribThickness);
         if (fillet && rib && below(*rib, *fillet))
             add({&R::filletSize, &R::ribThickness},
-                "すみ肉 S1＝" + text(&R::filletSize) + " cm が リブプレート厚さ t1＝" +
-                    text(&R::ribThickness) + " cm より大きくなっています。");
+                "すみ肉 S1＝" + text(&R::filletSize) + " cm が リブプレート厚さ t1＝"
+                    + text(&R::ribThickness) + " cm より大きくなっています。");
     }
 
     const DesignRecord& record_;

@@ -24,9 +24,9 @@ std::optional<Hint> chartHint(const DesignRecord& record)
     if (!reading)
         return Hint{HintKind::RatioOutsideChart,
                     {&R::alpha0, &R::edgeRatio},
-                    "Ly/Lx＝" + shownRatio + " は図－２の範囲（" +
-                        hint_text::number(chartRatioMin) + "～" +
-                        hint_text::number(chartRatioMax) + "）の外にあり、α0 を図から読めません。",
+                    "Ly/Lx＝" + shownRatio + " は図－２の範囲（" + hint_text::number(chartRatioMin)
+                        + "～" + hint_text::number(chartRatioMax)
+                        + "）の外にあり、α0 を図から読めません。",
                     std::nullopt};
 
     // The chart's value as the message quotes it, and as the engineer compares it.
@@ -36,9 +36,9 @@ std::optional<Hint> chartHint(const DesignRecord& record)
         return std::nullopt;
     return Hint{HintKind::Alpha0BelowChart,
                 {&R::alpha0, &R::edgeRatio},
-                "図－２では Ly/Lx＝" + shownRatio + " のとき α0≈" + chart->text + " です（入力 " +
-                    hint_text::quoted(record, &R::alpha0) +
-                    "）。α0 が小さいと M0 とプレート厚さを小さく見積もります。",
+                "図－２では Ly/Lx＝" + shownRatio + " のとき α0≈" + chart->text + " です（入力 "
+                    + hint_text::quoted(record, &R::alpha0)
+                    + "）。α0 が小さいと M0 とプレート厚さを小さく見積もります。",
                 chart->value};
 }
 

@@ -69,13 +69,13 @@ char toAsciiNumberChar(long cp)
     if (cp >= 0xFF10 && cp <= 0xFF19) // full-width digits
         return static_cast<char>('0' + (cp - 0xFF10));
     switch (cp) {
-    case 0x3000: return ' ';  // ideographic space
-    case 0xFF0B: return '+';  // full-width plus
-    case 0xFF0D: return '-';  // full-width hyphen-minus
-    case 0xFF0E: return '.';  // full-width full stop
-    case 0xFF0C: return ',';  // full-width comma
-    case 0xFF45: return 'e';  // full-width e
-    case 0xFF25: return 'E';  // full-width E
+    case 0x3000: return ' '; // ideographic space
+    case 0xFF0B: return '+'; // full-width plus
+    case 0xFF0D: return '-'; // full-width hyphen-minus
+    case 0xFF0E: return '.'; // full-width full stop
+    case 0xFF0C: return ','; // full-width comma
+    case 0xFF45: return 'e'; // full-width e
+    case 0xFF25: return 'E'; // full-width E
     default: return 0;
     }
 }
@@ -173,9 +173,8 @@ std::optional<RoundedNumber> roundToPattern(double value, NumberPattern pattern)
 
     // The decimal form with 15 significant digits: d.dddddddddddddde±x.
     char buffer[64];
-    const auto [end, ec] =
-        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific,
-                      significant - 1);
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                         std::chars_format::scientific, significant - 1);
     if (ec != std::errc())
         return std::nullopt;
     const std::string_view sci(buffer, static_cast<std::size_t>(end - buffer));

@@ -21,13 +21,12 @@ PanelValues runPlateShapeStage(DesignRecord& r, std::optional<double> tension)
     PanelValues panel;
     const Value freeEdge = writeResult(r, &DesignRecord::freeEdgeLength, times(circle, sinAngle),
                                        NumberPattern::OneDecimal);
-    panel.fixedEdgeLength = writeResult(r, &DesignRecord::fixedEdgeLength,
-                                        times(minus(flange, pipe), 1.0 / 2.0),
-                                        NumberPattern::OneDecimal);
-    panel.unitCompressiveStress =
-        writeResult(r, &DesignRecord::unitCompressiveStress,
-                    dividedBy(tension, times(freeEdge, panel.fixedEdgeLength)),
-                    NumberPattern::FourDecimals);
+    panel.fixedEdgeLength =
+        writeResult(r, &DesignRecord::fixedEdgeLength, times(minus(flange, pipe), 1.0 / 2.0),
+                    NumberPattern::OneDecimal);
+    panel.unitCompressiveStress = writeResult(
+        r, &DesignRecord::unitCompressiveStress,
+        dividedBy(tension, times(freeEdge, panel.fixedEdgeLength)), NumberPattern::FourDecimals);
     writeResult(r, &DesignRecord::edgeRatio, dividedBy(freeEdge, panel.fixedEdgeLength),
                 NumberPattern::TwoDecimals);
     return panel;

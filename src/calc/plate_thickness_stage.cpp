@@ -21,8 +21,10 @@ Verdict runPlateThicknessStage(DesignRecord& r, const PanelValues& panel)
     // could not be computed or read never passes.
     const Value required = readNumber(r, &DesignRecord::requiredThickness);
     const Value assumed = readNumber(r, &DesignRecord::flangeThickness);
-    const Verdict verdict = (required && assumed && *required < *assumed) ? Verdict::Ok : Verdict::Ng;
-    r.thicknessVerdict.text = std::string(verdict == Verdict::Ok ? thicknessOkText : thicknessNgText);
+    const Verdict verdict =
+        (required && assumed && *required < *assumed) ? Verdict::Ok : Verdict::Ng;
+    r.thicknessVerdict.text =
+        std::string(verdict == Verdict::Ok ? thicknessOkText : thicknessNgText);
     r.thicknessVerdict.shown = true;
     return verdict;
 }

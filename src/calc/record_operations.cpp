@@ -12,8 +12,8 @@ std::optional<double> readNumber(const DesignRecord& record, TextField field)
     return parseNumber(record.*field);
 }
 
-std::optional<double> writeResult(DesignRecord& record, TextField field, std::optional<double> value,
-                                  NumberPattern pattern)
+std::optional<double> writeResult(DesignRecord& record, TextField field,
+                                  std::optional<double> value, NumberPattern pattern)
 {
     const auto rounded = value ? roundToPattern(*value, pattern) : std::nullopt;
     if (!rounded) {

@@ -28,8 +28,8 @@ std::optional<double> readNumber(const DesignRecord& record, TextField field);
 // Rounds a computed value to the pattern, writes the text into the result field and returns the
 // rounded number, which every later step uses. A value that could not be computed (nothing, or not
 // finite) leaves the field empty and returns nothing, so that later steps needing it are skipped.
-std::optional<double> writeResult(DesignRecord& record, TextField field, std::optional<double> value,
-                                  NumberPattern pattern);
+std::optional<double> writeResult(DesignRecord& record, TextField field,
+                                  std::optional<double> value, NumberPattern pattern);
 
 // Reads a ratio field back: OK when its number is at least 0 and below 1.0; NG otherwise, and also
 // when the field holds no number (a check that computed nothing must never pass).

@@ -6,16 +6,15 @@ namespace flange {
 Verdict runWeldStage(DesignRecord& r, std::optional<double> ribShearForce)
 {
     using namespace checked;
-    const Value fillet = readNumber(r, &DesignRecord::filletSize);     // S1
-    const Value length = readNumber(r, &DesignRecord::weldLength);     // L4
+    const Value fillet = readNumber(r, &DesignRecord::filletSize);        // S1
+    const Value length = readNumber(r, &DesignRecord::weldLength);        // L4
     const Value allowable = readNumber(r, &DesignRecord::allowableShear); // fS
 
     const Value throat =
         writeResult(r, &DesignRecord::weldThroat, times(fillet, 0.7), NumberPattern::TwoDecimals);
-    const Value stress =
-        writeResult(r, &DesignRecord::weldShearStress,
-                    dividedBy(ribShearForce, times(times(throat, length), 2.0)),
-                    NumberPattern::ThreeDecimals);
+    const Value stress = writeResult(r, &DesignRecord::weldShearStress,
+                                     dividedBy(ribShearForce, times(times(throat, length), 2.0)),
+                                     NumberPattern::ThreeDecimals);
     writeResult(r, &DesignRecord::weldRatio, dividedBy(stress, times(allowable, 1.5)),
                 NumberPattern::ThreeDecimals);
     const Verdict verdict = judgeRatio(r, &DesignRecord::weldRatio);

@@ -19,8 +19,8 @@ struct CheckOptions {
     bool help = false;
     bool version = false;
     OutputFormat format = OutputFormat::Plain;
-    bool strict = false;               // a run that passes but raised hints ends with its own status
-    QByteArrayList files;              // in argument order; "-" is standard input
+    bool strict = false;  // a run that passes but raised hints ends with its own status
+    QByteArrayList files; // in argument order; "-" is standard input
     std::optional<QByteArray> pdfPath; // --pdf: the report of the one design
     std::optional<QByteArray> pdfDir;  // --pdf-dir: one report per design in this folder
 };

@@ -9,10 +9,9 @@ namespace {
 
 using R = DesignRecord;
 
-constexpr std::array<TextField, 7> boltRowInputs{&R::boltSize,      &R::boltArea,
-                                                 &R::boltCount,     &R::shearForce,
-                                                 &R::bendingMoment, &R::boltCircleDiameter,
-                                                 &R::boltAllowableTension};
+constexpr std::array<TextField, 7> boltRowInputs{
+    &R::boltSize,      &R::boltArea,           &R::boltCount,           &R::shearForce,
+    &R::bendingMoment, &R::boltCircleDiameter, &R::boltAllowableTension};
 constexpr std::array<TextField, 2> plateShapeRowInputs{&R::pipeDiameter, &R::flangeDiameter};
 constexpr std::array<TextField, 3> plateThicknessRowInputs{&R::plateAllowableBending,
                                                            &R::flangeThickness, &R::alpha0};

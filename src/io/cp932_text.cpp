@@ -95,7 +95,8 @@ QString firstUnstorableCharacter(QStringView text)
 {
     for (qsizetype i = 0; i < text.size();) {
         const qsizetype length =
-            (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) ? 2 : 1;
+            (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) ? 2
+                                                                                               : 1;
         const QStringView character = text.sliced(i, length);
         if (!encodeCp932(character))
             return character.toString();

@@ -37,7 +37,7 @@ DesignInputs inputsOf(const DesignRecord& record);
 void applyInputs(DesignRecord& record, const DesignInputs& inputs);
 
 struct EncodedDesign {
-    std::optional<QByteArray> bytes; // the file's bytes, or nothing when a text was refused
+    std::optional<QByteArray> bytes;  // the file's bytes, or nothing when a text was refused
     std::optional<FileError> refusal; // why not: QuoteInText or UnstorableCharacter naming the
                                       // field (by caption), or NoConverter
 };

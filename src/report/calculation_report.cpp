@@ -33,10 +33,10 @@ public:
 
     bool frame()
     {
-        return job_.drawLine(frameTopLeft, frameTopRight) &&
-               job_.drawLine(frameTopRight, frameBottomRight) &&
-               job_.drawLine(frameBottomLeft, frameBottomRight) &&
-               job_.drawLine(frameBottomLeft, frameTopLeft);
+        return job_.drawLine(frameTopLeft, frameTopRight)
+               && job_.drawLine(frameTopRight, frameBottomRight)
+               && job_.drawLine(frameBottomLeft, frameBottomRight)
+               && job_.drawLine(frameBottomLeft, frameTopLeft);
     }
 
     bool lines(std::span<const ReportLine> lines)
@@ -69,27 +69,25 @@ private:
 
 bool drawFirstPage(ReportDrawer& draw)
 {
-    return draw.font(titlePoints) && draw.text({4000, 500}, "丸型鋼管接合部の処理") &&
-           draw.frame() &&
-           draw.font(headingPoints) && draw.text({1600, 5000}, "Ａ.ボルトの算定") &&
-           draw.picture("Image18", {1300, 1300}) &&
-           draw.font(bodyPoints) && draw.lines(boltSectionLines()) &&
-           draw.font(headingPoints) && draw.text({1600, 10000}, "Ｂ.フランジプレート") &&
-           draw.font(bodyPoints) && draw.lines(plateSectionLines()) &&
+    return draw.font(titlePoints) && draw.text({4000, 500}, "丸型鋼管接合部の処理") && draw.frame()
+           && draw.font(headingPoints) && draw.text({1600, 5000}, "Ａ.ボルトの算定")
+           && draw.picture("Image18", {1300, 1300}) && draw.font(bodyPoints)
+           && draw.lines(boltSectionLines()) && draw.font(headingPoints)
+           && draw.text({1600, 10000}, "Ｂ.フランジプレート") && draw.font(bodyPoints)
+           && draw.lines(plateSectionLines()) &&
            // The small "0" after the "t" of the thickness judgement makes it read t0, the assumed
            // thickness; "(仮定)" (assumed) sits below it.
-           draw.font(markPoints) && draw.text({9800, 14970}, "0") &&
-           draw.text({9350, 15200}, "(仮定)");
+           draw.font(markPoints) && draw.text({9800, 14970}, "0")
+           && draw.text({9350, 15200}, "(仮定)");
 }
 
 bool drawSecondPage(ReportDrawer& draw)
 {
-    return draw.frame() &&
-           draw.font(headingPoints) && draw.text({1600, 9500}, "Ｃ.リブプレート") &&
-           draw.picture("Image19", {3000, 600}) &&
-           draw.font(bodyPoints) && draw.lines(ribSectionLines()) &&
-           draw.font(headingPoints) && draw.text({1600, 12800}, "Ｄ.溶接") &&
-           draw.font(bodyPoints) && draw.lines(weldSectionLines());
+    return draw.frame() && draw.font(headingPoints) && draw.text({1600, 9500}, "Ｃ.リブプレート")
+           && draw.picture("Image19", {3000, 600}) && draw.font(bodyPoints)
+           && draw.lines(ribSectionLines()) && draw.font(headingPoints)
+           && draw.text({1600, 12800}, "Ｄ.溶接") && draw.font(bodyPoints)
+           && draw.lines(weldSectionLines());
 }
 
 } // namespace

@@ -90,27 +90,18 @@ protected:
     int metric(PaintDeviceMetric metric) const override
     {
         switch (metric) {
-        case PdmWidth:
-            return size_.width();
-        case PdmHeight:
-            return size_.height();
-        case PdmWidthMM:
-            return size_.width() * 254 / (twipsPerInch * 10);
-        case PdmHeightMM:
-            return size_.height() * 254 / (twipsPerInch * 10);
+        case PdmWidth: return size_.width();
+        case PdmHeight: return size_.height();
+        case PdmWidthMM: return size_.width() * 254 / (twipsPerInch * 10);
+        case PdmHeightMM: return size_.height() * 254 / (twipsPerInch * 10);
         case PdmDpiX:
         case PdmDpiY:
         case PdmPhysicalDpiX:
-        case PdmPhysicalDpiY:
-            return twipsPerInch;
-        case PdmDepth:
-            return 32;
-        case PdmNumColors:
-            return INT_MAX;
-        case PdmDevicePixelRatio:
-            return 1;
-        case PdmDevicePixelRatioScaled:
-            return int(devicePixelRatioFScale());
+        case PdmPhysicalDpiY: return twipsPerInch;
+        case PdmDepth: return 32;
+        case PdmNumColors: return INT_MAX;
+        case PdmDevicePixelRatio: return 1;
+        case PdmDevicePixelRatioScaled: return int(devicePixelRatioFScale());
         }
         return 0;
     }
@@ -138,8 +129,8 @@ FlatPicture::Text placedText(const SvgText& svgText, const QTransform& userToPic
         baseline.rx() -= width / 2;
     else if (svgText.anchor == Qt::AlignRight)
         baseline.rx() -= width;
-    return {svgText.text, font, baseline, QTransform::fromScale(1 / scale, 1 / scale) * userToPicture,
-            svgText.fill};
+    return {svgText.text, font, baseline,
+            QTransform::fromScale(1 / scale, 1 / scale) * userToPicture, svgText.fill};
 }
 
 } // namespace
@@ -166,8 +157,8 @@ std::optional<FlatPicture> FlatPicture::load(const QString& resource, int widthT
 
     const QRectF viewBox = renderer.viewBoxF();
     const QTransform userToPicture =
-        QTransform::fromTranslate(-viewBox.x(), -viewBox.y()) *
-        QTransform::fromScale(widthTwips / viewBox.width(), heightTwips / viewBox.height());
+        QTransform::fromTranslate(-viewBox.x(), -viewBox.y())
+        * QTransform::fromScale(widthTwips / viewBox.width(), heightTwips / viewBox.height());
     for (const SvgText& text : split->texts)
         if (text.fill.alpha() > 0)
             picture.texts_.push_back(placedText(text, userToPicture));
@@ -177,8 +168,8 @@ std::optional<FlatPicture> FlatPicture::load(const QString& resource, int widthT
 void FlatPicture::paint(QPainter& painter, const QRectF& target) const
 {
     const QTransform toTarget =
-        QTransform::fromScale(target.width() / size_.width(), target.height() / size_.height()) *
-        QTransform::fromTranslate(target.x(), target.y()) * painter.transform();
+        QTransform::fromScale(target.width() / size_.width(), target.height() / size_.height())
+        * QTransform::fromTranslate(target.x(), target.y()) * painter.transform();
     painter.save();
     for (const Shape& shape : shapes_) {
         painter.setTransform(shape.transform * toTarget);

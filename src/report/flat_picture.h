@@ -27,7 +27,8 @@ namespace flange {
 class FlatPicture {
 public:
     // The SVG resource drawn at `widthTwips` × `heightTwips`, or nothing when it cannot be read.
-    static std::optional<FlatPicture> load(const QString& resource, int widthTwips, int heightTwips);
+    static std::optional<FlatPicture> load(const QString& resource, int widthTwips,
+                                           int heightTwips);
 
     // Paints the picture into `target`, in the painter's current coordinates.
     void paint(QPainter& painter, const QRectF& target) const;

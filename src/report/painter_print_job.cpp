@@ -3,9 +3,9 @@
 #include "assets/picture_catalog.h"
 
 #include <QFontMetricsF>
-#include <QPagedPaintDevice>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPagedPaintDevice>
 #include <QPen>
 
 namespace flange {
@@ -51,11 +51,11 @@ PainterPrintJob::~PainterPrintJob()
 
 bool PainterPrintJob::setPaper(PaperSize size, PageOrientation orientation)
 {
-    if (state_ != State::NotStarted || size != PaperSize::A4 ||
-        orientation != PageOrientation::Portrait)
+    if (state_ != State::NotStarted || size != PaperSize::A4
+        || orientation != PageOrientation::Portrait)
         return false;
-    return device_->setPageSize(QPageSize(QPageSize::A4)) &&
-           device_->setPageOrientation(QPageLayout::Portrait);
+    return device_->setPageSize(QPageSize(QPageSize::A4))
+           && device_->setPageOrientation(QPageLayout::Portrait);
 }
 
 bool PainterPrintJob::setPosition(TwipPoint position)
@@ -144,13 +144,10 @@ bool PainterPrintJob::noted(bool succeeded)
 bool PainterPrintJob::startDocument()
 {
     switch (state_) {
-    case State::Drawing:
-        return true;
+    case State::Drawing: return true;
     case State::Failed:
-    case State::Ended:
-        return false;
-    case State::NotStarted:
-        break;
+    case State::Ended: return false;
+    case State::NotStarted: break;
     }
     state_ = State::Failed;
     if (delivery_.beforeFirstPage && !delivery_.beforeFirstPage())

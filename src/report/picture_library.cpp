@@ -9,7 +9,8 @@ const FlatPicture* PictureLibrary::find(std::string_view resource, int widthTwip
     auto it = pictures_.find(resource);
     if (it == pictures_.end()) {
         const QString path = QString::fromUtf8(resource.data(), qsizetype(resource.size()));
-        it = pictures_.emplace(std::string(resource), FlatPicture::load(path, widthTwips, heightTwips))
+        it = pictures_
+                 .emplace(std::string(resource), FlatPicture::load(path, widthTwips, heightTwips))
                  .first;
     }
     return it->second ? &*it->second : nullptr;

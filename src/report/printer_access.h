@@ -17,8 +17,8 @@ class QWidget;
 namespace flange {
 
 struct PrinterEntry {
-    QString deviceName; // the printer's identity, unique on the system
-    QString port;       // where it is attached
+    QString deviceName;  // the printer's identity, unique on the system
+    QString port;        // where it is attached
     bool toFile = false; // the entry that writes a PDF file: its print run asks for a file name
 
     bool operator==(const PrinterEntry&) const = default;

@@ -14,13 +14,13 @@ namespace flange {
 // One line of the report. Every item is optional; the texts of a line share its y.
 struct ReportLine {
     int y = 0;
-    std::string_view caption;       // fixed caption, at captionX
+    std::string_view caption; // fixed caption, at captionX
     int captionX = 0;
-    std::string_view picture;       // formula picture, at pictureAt
+    std::string_view picture; // formula picture, at pictureAt
     TwipPoint pictureAt;
-    TextField value = nullptr;      // the record's text, at valueX
+    TextField value = nullptr; // the record's text, at valueX
     int valueX = 0;
-    std::string_view unit;          // unit or remark, at unitX ...
+    std::string_view unit; // unit or remark, at unitX ...
     int unitX = 0;
     VerdictField verdict = nullptr; // ... or a judgement's text there instead
 };

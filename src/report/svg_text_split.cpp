@@ -24,8 +24,8 @@ std::optional<qreal> number(QStringView text)
 std::optional<SvgText> liftable(const QXmlStreamAttributes& attributes)
 {
     for (const auto& attribute : attributes)
-        if (!attribute.namespaceUri().isEmpty() ||
-            !liftableAttributes.contains(attribute.name().toString()))
+        if (!attribute.namespaceUri().isEmpty()
+            || !liftableAttributes.contains(attribute.name().toString()))
             return std::nullopt;
     const auto x = number(attributes.value("x"));
     const auto y = number(attributes.value("y"));
@@ -60,7 +60,7 @@ std::optional<SvgText> liftable(const QXmlStreamAttributes& attributes)
         return std::nullopt;
 
     const auto fill = attributes.value("fill");
-    text.fill = fill.isEmpty() ? QColor(Qt::black)
+    text.fill = fill.isEmpty()    ? QColor(Qt::black)
                 : fill == u"none" ? QColor(Qt::transparent)
                                   : QColor::fromString(fill);
     if (!text.fill.isValid())

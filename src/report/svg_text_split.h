@@ -19,10 +19,10 @@
 namespace flange {
 
 struct SvgText {
-    QString text;        // with runs of white space reduced to one space, as the renderer does
-    QPointF baseline;    // x, y in the drawing's user units: the start of the text's baseline
+    QString text;     // with runs of white space reduced to one space, as the renderer does
+    QPointF baseline; // x, y in the drawing's user units: the start of the text's baseline
     QString family;
-    qreal size = 0;      // user units
+    qreal size = 0; // user units
     bool italic = false;
     bool bold = false;
     Qt::Alignment anchor = Qt::AlignLeft; // start, middle or end at x
@@ -30,8 +30,8 @@ struct SvgText {
 };
 
 struct SvgTextSplit {
-    QByteArray rest;             // the document without the lifted texts
-    std::vector<SvgText> texts;  // in document order
+    QByteArray rest;            // the document without the lifted texts
+    std::vector<SvgText> texts; // in document order
 };
 
 // Splits an SVG document; nothing when it is not well-formed XML.

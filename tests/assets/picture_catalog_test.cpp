@@ -37,7 +37,8 @@ TEST_P(PictureCatalogTest, IsValidSvgOfItsOwnSize)
     EXPECT_EQ(renderer.defaultSize(), QSize(info.widthTwips, info.heightTwips)) << info.name;
 }
 
-INSTANTIATE_TEST_SUITE_P(AllPictures, PictureCatalogTest, ::testing::ValuesIn(flange::allPictures()),
+INSTANTIATE_TEST_SUITE_P(AllPictures, PictureCatalogTest,
+                         ::testing::ValuesIn(flange::allPictures()),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PictureCatalog, NamesAreUniqueAndFindable)

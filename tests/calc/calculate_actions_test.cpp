@@ -22,6 +22,7 @@ using Status = CalculationOutcome::Status;
 const std::string ok = "< 1.0・・・・・・・・ＯＫ";
 const std::string thicknessOk = "(cm) < t ・・ＯＫ";
 
+// clang-format off
 const std::map<std::string, std::string> boltResults{
     {"boltTension", "10.00"}, {"boltShear", "0.625"}, {"boltStress", "1.75"}, {"boltRatio", "0.833"}};
 const std::map<std::string, std::string> panelResults{{"freeEdgeLength", "11.5"},
@@ -45,6 +46,7 @@ std::map<std::string, std::string> merged(std::initializer_list<std::map<std::st
 }
 
 // The outcome's steps A to D in one line each: gates as '+' enabled, '-' disabled, '.' unchanged;
+// clang-format on
 // judgements as 'O' OK, 'N' NG, '.' not judged.
 std::string gates(const CalculationOutcome& o)
 {
@@ -99,6 +101,7 @@ TEST_P(WorkedExampleTest, WritesEveryResultAndSetsTheGates)
 const Judgement initialRatio{"< 1.0", false};
 const Judgement initialThickness{"(cm) < t", false};
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Actions, WorkedExampleTest,
     ::testing::Values(
@@ -122,6 +125,7 @@ struct MissingCase {
     Action action;
     std::span<const TextField> (*inputs)();
 };
+// clang-format on
 
 class MissingInputTest : public ::testing::TestWithParam<MissingCase> {};
 

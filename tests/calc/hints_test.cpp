@@ -46,6 +46,7 @@ struct Row {
 };
 
 using K = HintKind;
+// clang-format off
 const std::string lowAlpha0 =
     "図－２では Ly/Lx＝1.25 のとき α0≈0.150 です（入力 0.12）。"
     "α0 が小さいと M0 とプレート厚さを小さく見積もります。";
@@ -114,6 +115,7 @@ const Row rows[] = {
                    set(&R::filletSize, "1")),
      {K::Alpha0BelowChart, K::UnreadableNumber, K::Geometry}},
 };
+// clang-format on
 
 class Hints : public ::testing::TestWithParam<Row> {};
 
@@ -137,6 +139,7 @@ TEST_P(Hints, AreRaisedExactlyPastTheirLimits)
         EXPECT_EQ(hint.chart.has_value(), hint.kind == K::Alpha0BelowChart);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Rows, Hints, ::testing::ValuesIn(rows),
                          [](const auto& info) {
                              std::string name = info.param.name;
@@ -171,3 +174,5 @@ TEST(HintKinds, LeaveTheDesignAlone)
 }
 
 } // namespace
+
+// clang-format on

@@ -36,42 +36,31 @@ TEST_P(ParseNumberTest, ReadsTheNumberOrFails)
 INSTANTIATE_TEST_SUITE_P(
     Syntax, ParseNumberTest,
     ::testing::Values(
-        ParseCase{"Integer", "600", 600},
-        ParseCase{"Decimal", "21.63", 21.63},
-        ParseCase{"LeadingPoint", ".5", 0.5},
-        ParseCase{"TrailingPoint", "5.", 5},
-        ParseCase{"Negative", "-1.25", -1.25},
-        ParseCase{"ExplicitPlus", "+3", 3},
-        ParseCase{"Exponent", "1.5e2", 150},
-        ParseCase{"UpperExponentWithSign", "25E-1", 2.5},
-        ParseCase{"BlanksAround", "  12.5  ", 12.5},
-        ParseCase{"TabAround", "\t7\t", 7},
+        ParseCase{"Integer", "600", 600}, ParseCase{"Decimal", "21.63", 21.63},
+        ParseCase{"LeadingPoint", ".5", 0.5}, ParseCase{"TrailingPoint", "5.", 5},
+        ParseCase{"Negative", "-1.25", -1.25}, ParseCase{"ExplicitPlus", "+3", 3},
+        ParseCase{"Exponent", "1.5e2", 150}, ParseCase{"UpperExponentWithSign", "25E-1", 2.5},
+        ParseCase{"BlanksAround", "  12.5  ", 12.5}, ParseCase{"TabAround", "\t7\t", 7},
         ParseCase{"Grouping", "1,200", 1200},
         ParseCase{"GroupingTwice", "-1,234,567.5", -1234567.5},
         ParseCase{"FullWidthDigitsAndPoint", "１２．５", 12.5},
         ParseCase{"EveryFullWidthDigit", "９８７６５４３２１０", 9876543210},
         ParseCase{"FullWidthMinusAndComma", "－１，２００", -1200},
         ParseCase{"FullWidthBlank", "\u3000０.１２\u3000", 0.12},
-        ParseCase{"FullWidthExponent", "１ｅ３", 1000},
-        ParseCase{"Empty", "", std::nullopt},
-        ParseCase{"SingleBlank", " ", std::nullopt},
-        ParseCase{"SignOnly", "-", std::nullopt},
-        ParseCase{"PointOnly", ".", std::nullopt},
-        ParseCase{"Letters", "abc", std::nullopt},
+        ParseCase{"FullWidthExponent", "１ｅ３", 1000}, ParseCase{"Empty", "", std::nullopt},
+        ParseCase{"SingleBlank", " ", std::nullopt}, ParseCase{"SignOnly", "-", std::nullopt},
+        ParseCase{"PointOnly", ".", std::nullopt}, ParseCase{"Letters", "abc", std::nullopt},
         ParseCase{"TrailingLetters", "12cm", std::nullopt},
-        ParseCase{"InnerBlank", "1 2", std::nullopt},
-        ParseCase{"TwoPoints", "1.2.3", std::nullopt},
+        ParseCase{"InnerBlank", "1 2", std::nullopt}, ParseCase{"TwoPoints", "1.2.3", std::nullopt},
         ParseCase{"CommaAsDecimalPoint", "1,2", std::nullopt},
         ParseCase{"GroupOfFour", "1,2000", std::nullopt},
         ParseCase{"GroupTooLongLead", "1234,567", std::nullopt},
         ParseCase{"CommaInFraction", "1.200,5", std::nullopt},
         ParseCase{"LeadingComma", ",500", std::nullopt},
         ParseCase{"ExponentWithoutDigits", "1e", std::nullopt},
-        ParseCase{"NaN", "nan", std::nullopt},
-        ParseCase{"Infinity", "inf", std::nullopt},
+        ParseCase{"NaN", "nan", std::nullopt}, ParseCase{"Infinity", "inf", std::nullopt},
         ParseCase{"Hexadecimal", "0x10", std::nullopt},
-        ParseCase{"Overflow", "1e400", std::nullopt},
-        ParseCase{"TwoSigns", "--1", std::nullopt},
+        ParseCase{"Overflow", "1e400", std::nullopt}, ParseCase{"TwoSigns", "--1", std::nullopt},
         ParseCase{"OtherFullWidthLetter", "１Ａ", std::nullopt},
         ParseCase{"BrokenUtf8", std::string("1\xE0\x80", 3), std::nullopt},
         // Overlong encodings of digits are not the digits.
@@ -127,8 +116,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(RoundToPattern, RefusesNonFiniteValues)
 {
-    EXPECT_FALSE(roundToPattern(std::numeric_limits<double>::infinity(), NumberPattern::OneDecimal));
-    EXPECT_FALSE(roundToPattern(-std::numeric_limits<double>::infinity(), NumberPattern::OneDecimal));
+    EXPECT_FALSE(
+        roundToPattern(std::numeric_limits<double>::infinity(), NumberPattern::OneDecimal));
+    EXPECT_FALSE(
+        roundToPattern(-std::numeric_limits<double>::infinity(), NumberPattern::OneDecimal));
     EXPECT_FALSE(roundToPattern(std::nan(""), NumberPattern::TwoDecimals));
 }
 

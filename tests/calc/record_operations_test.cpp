@@ -63,7 +63,8 @@ TEST(WriteResult, UncomputableValueEmptiesTheField)
 {
     DesignRecord r;
     r.boltTension = "10.00";
-    EXPECT_FALSE(writeResult(r, &DesignRecord::boltTension, std::nullopt, NumberPattern::TwoDecimals));
+    EXPECT_FALSE(
+        writeResult(r, &DesignRecord::boltTension, std::nullopt, NumberPattern::TwoDecimals));
     EXPECT_EQ(r.boltTension, "");
     const auto v = writeResult(r, &DesignRecord::boltTension, 9.996, NumberPattern::TwoDecimals);
     ASSERT_TRUE(v);

@@ -204,16 +204,16 @@ TEST_P(WeldStageTest, ThroatIsUsedRounded)
 
 INSTANTIATE_TEST_SUITE_P(
     Welds, WeldStageTest,
-    ::testing::Values(WeldCase{"WorkedExample", "0.6", "15", "0.42", "1.270", "0.941", Verdict::Ok},
-                      // 0.448 is used as 0.45: 16 / 13.5 = 1.185, not 16 / 13.44 = 1.190.
-                      WeldCase{"RoundedThroat", "0.64", "15", "0.45", "1.185", "0.878", Verdict::Ok},
-                      // The throat is 0.7 times the fillet: 0.70, where 0.707 would give 0.71.
-                      WeldCase{"ThroatFactor", "1", "15", "0.70", "0.762", "0.564", Verdict::Ok},
-                      WeldCase{"ZeroFillet", "0", "15", "0.00", "", "", Verdict::Ng},
-                      WeldCase{"ZeroLength", "0.6", "0", "0.42", "", "", Verdict::Ng},
-                      // 1.3495 / 1.35 = 0.99963 is shown as 1.000: NG.
-                      WeldCase{"RatioRoundingToOne", "0.6", "14.1144", "0.42", "1.350", "1.000",
-                               Verdict::Ng}),
+    ::testing::Values(
+        WeldCase{"WorkedExample", "0.6", "15", "0.42", "1.270", "0.941", Verdict::Ok},
+        // 0.448 is used as 0.45: 16 / 13.5 = 1.185, not 16 / 13.44 = 1.190.
+        WeldCase{"RoundedThroat", "0.64", "15", "0.45", "1.185", "0.878", Verdict::Ok},
+        // The throat is 0.7 times the fillet: 0.70, where 0.707 would give 0.71.
+        WeldCase{"ThroatFactor", "1", "15", "0.70", "0.762", "0.564", Verdict::Ok},
+        WeldCase{"ZeroFillet", "0", "15", "0.00", "", "", Verdict::Ng},
+        WeldCase{"ZeroLength", "0.6", "0", "0.42", "", "", Verdict::Ng},
+        // 1.3495 / 1.35 = 0.99963 is shown as 1.000: NG.
+        WeldCase{"RatioRoundingToOne", "0.6", "14.1144", "0.42", "1.350", "1.000", Verdict::Ng}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(WeldStage, NoRibShearForceSkipsStressAndRatio)

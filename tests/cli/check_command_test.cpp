@@ -127,14 +127,16 @@ TEST(CheckCommand, HintsAreListedInPlainAndJsonOutput)
     const QJsonArray hints = json[u"hints"].toArray();
     ASSERT_EQ(hints.size(), 1);
     const QJsonObject hint = hints.first().toObject();
-    const QString message = QStringLiteral("図－２では Ly/Lx＝1.25 のとき α0≈0.150 です（入力 0.12）。"
-                                           "α0 が小さいと M0 とプレート厚さを小さく見積もります。");
+    const QString message =
+        QStringLiteral("図－２では Ly/Lx＝1.25 のとき α0≈0.150 です（入力 0.12）。"
+                       "α0 が小さいと M0 とプレート厚さを小さく見積もります。");
     EXPECT_EQ(hint[u"kind"].toString(), QStringLiteral("alpha0-below-chart"));
     EXPECT_EQ(hint[u"fields"].toArray(), (QJsonArray{"alpha0", "edgeRatio"}));
     EXPECT_EQ(hint[u"message"].toString(), message);
     EXPECT_DOUBLE_EQ(hint[u"chart"].toDouble(), 0.150);
     const QString plain = QString::fromUtf8(runCheckCommand({example("worked-example.sou")}).out);
-    EXPECT_TRUE(plain.contains(QStringLiteral("\n［注意］\n  ") + message + QStringLiteral("\n［結論］")))
+    EXPECT_TRUE(
+        plain.contains(QStringLiteral("\n［注意］\n  ") + message + QStringLiteral("\n［結論］")))
         << plain.toStdString();
 
     QTemporaryDir dir;

@@ -15,16 +15,18 @@ namespace {
 
 using flange::DesignInputs;
 using flange::DesignRecord;
-using flange::WalkStatus;
 using flange::Step;
+using flange::WalkStatus;
 
 const DesignInputs& workedExample = flange::testing::workedExampleFile();
 
 // File positions of the inputs the cases change.
+// clang-format off
 enum Input : std::size_t {
     boltCount = 2, pipeDiameter = 5, ribThickness = 7, ribHeight = 8, weldLength = 10,
     bendingMoment = 12, flangeThickness = 14, alpha0 = 16,
 };
+// clang-format on
 
 struct WalkCase {
     const char* name;
@@ -51,6 +53,7 @@ TEST_P(DesignWalk, StopsWhereTheEngineerWouldBeHeld)
     EXPECT_EQ(flange::inputsOf(walk.record), inputs) << "the walk never changes an input";
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Designs, DesignWalk,
     ::testing::Values(
@@ -127,3 +130,5 @@ TEST(DesignWalk, ThicknessStepLeavesTheRibJudgementHidden)
 }
 
 } // namespace
+
+// clang-format on

@@ -31,8 +31,8 @@ TEST(Examples, GiveTheirRecordedOutput)
     ASSERT_FALSE(designs.isEmpty());
     for (const QString& design : designs) {
         SCOPED_TRACE(design.toStdString());
-        QFile expectedFile(examples.filePath(QStringLiteral("expected/%1.json")
-                                                 .arg(design.chopped(4))));
+        QFile expectedFile(
+            examples.filePath(QStringLiteral("expected/%1.json").arg(design.chopped(4))));
         ASSERT_TRUE(expectedFile.open(QIODevice::ReadOnly)) << "no recorded output";
         const QJsonDocument expected = QJsonDocument::fromJson(expectedFile.readAll());
         ASSERT_TRUE(expected.isObject());

@@ -18,9 +18,12 @@ TextField fieldNamed(const std::string& name)
 {
     using R = DesignRecord;
     const std::vector<std::pair<std::string, TextField>> fields{
-        {"boltCount", &R::boltCount},       {"pipeDiameter", &R::pipeDiameter},
-        {"flangeThickness", &R::flangeThickness}, {"ribHeight", &R::ribHeight},
-        {"weldLength", &R::weldLength},     {"boltArea", &R::boltArea},
+        {"boltCount", &R::boltCount},
+        {"pipeDiameter", &R::pipeDiameter},
+        {"flangeThickness", &R::flangeThickness},
+        {"ribHeight", &R::ribHeight},
+        {"weldLength", &R::weldLength},
+        {"boltArea", &R::boltArea},
         {"filletSize", &R::filletSize}};
     for (const auto& [n, f] : fields)
         if (n == name)
@@ -113,18 +116,23 @@ INSTANTIATE_TEST_SUITE_P(
         // The plate shape recomputes section A without judging it and always opens its gate.
         Script{"PlateShape", {"calc", "next", "calc"}, "B ++-- x... xx... O...."},
         Script{"PlateThicknessJudgesTheRibsAsTextOnly",
-               {"calc", "next", "calc", "next", "calc"}, "b +++- xx.. xxxx. O.OO."},
+               {"calc", "next", "calc", "next", "calc"},
+               "b +++- xx.. xxxx. O.OO."},
         Script{"WeldsCompleteTheDesign", then(toD, {"calc"}), "D ++++ xxxx xxxxx O.OOO print"},
         Script{"LeavingStepDEmptiesTheWeldRatio", then(toD, {"calc", "back"}),
                "C ++++ xxx. xxxx. O.OO."},
         Script{"AnEditEmptiesItsOwnStepOnly", then(toD, {"calc", "set weldLength 14"}),
                "D ++++ xxx. xxxx. O.OO."},
-        Script{"AnEditOfAnEarlierStepClosesItsGate", {"calc", "next", "set boltCount 6"},
+        Script{"AnEditOfAnEarlierStepClosesItsGate",
+               {"calc", "next", "set boltCount 6"},
                "B ---- .... ..... ....."},
-        Script{"AnUnchangedTextChangesNothing", {"calc", "set boltCount 8"}, "A +--- x... x.... O...."},
-        Script{"NgKeepsTheGateShut", {"set boltCount 4", "calc", "next"},
-               "! A ---- x... x.... N...."},
-        Script{"ThicknessNg", {"set flangeThickness 1.5", "calc", "next", "calc", "next", "calc", "next"},
+        Script{"AnUnchangedTextChangesNothing",
+               {"calc", "set boltCount 8"},
+               "A +--- x... x.... O...."},
+        Script{
+            "NgKeepsTheGateShut", {"set boltCount 4", "calc", "next"}, "! A ---- x... x.... N...."},
+        Script{"ThicknessNg",
+               {"set flangeThickness 1.5", "calc", "next", "calc", "next", "calc", "next"},
                "! b ++-- xx.. xxxx. O.NO."},
         Script{"MissingInputChangesNothing",
                {"calc", "next", "calc", "next", "set ribHeight", "calc", "next", "calc"},

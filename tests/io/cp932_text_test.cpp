@@ -35,16 +35,20 @@ TEST_P(Cp932Mapping, EncodesAndDecodesBothWays)
 
 INSTANTIATE_TEST_SUITE_P(
     Characters, Cp932Mapping,
-    ::testing::Values(Mapping{"FullWidthM", "Ｍ20", QByteArray("\x82\x6C" "20")},
-                      Mapping{"Ascii", "1.5e2, -3", QByteArray("1.5e2, -3")},
-                      Mapping{"HalfWidthKatakana", "ﾓｰﾒﾝﾄ", QByteArray("\xD3\xB0\xD2\xDD\xC4")},
-                      Mapping{"WaveDashAsWindowsMapsIt", "～", QByteArray("\x81\x60")},
-                      Mapping{"NecCircledDigit", "①", QByteArray("\x87\x40")},
-                      Mapping{"IbmExtensionKanji", "髙", QByteArray("\xFB\xFC")},
-                      Mapping{"UserDefinedArea", "\xEE\x80\x80", QByteArray("\xF0\x40")},
-                      Mapping{"Caption", "(t・cm)曲げモーメント",
-                              QByteArray("(t\x81\x45" "cm)\x8B\xC8\x82\xB0\x83\x82\x81\x5B\x83\x81\x83\x93\x83\x67")},
-                      Mapping{"Empty", "", QByteArray()}),
+    ::testing::Values(
+        Mapping{"FullWidthM", "Ｍ20",
+                QByteArray("\x82\x6C"
+                           "20")},
+        Mapping{"Ascii", "1.5e2, -3", QByteArray("1.5e2, -3")},
+        Mapping{"HalfWidthKatakana", "ﾓｰﾒﾝﾄ", QByteArray("\xD3\xB0\xD2\xDD\xC4")},
+        Mapping{"WaveDashAsWindowsMapsIt", "～", QByteArray("\x81\x60")},
+        Mapping{"NecCircledDigit", "①", QByteArray("\x87\x40")},
+        Mapping{"IbmExtensionKanji", "髙", QByteArray("\xFB\xFC")},
+        Mapping{"UserDefinedArea", "\xEE\x80\x80", QByteArray("\xF0\x40")},
+        Mapping{"Caption", "(t・cm)曲げモーメント",
+                QByteArray("(t\x81\x45"
+                           "cm)\x8B\xC8\x82\xB0\x83\x82\x81\x5B\x83\x81\x83\x93\x83\x67")},
+        Mapping{"Empty", "", QByteArray()}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Cp932Text, DuplicateCodesOfAKanjiReadAsTheSameCharacter)

@@ -102,7 +102,8 @@ TEST_F(DesignFileDisk, RefusedTextWritesNothing)
     inputs[5] = "21.63€";
     EXPECT_NE(writeDesignFile(existing, inputs), std::nullopt);
     EXPECT_EQ(contentsOf(existing), before);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1) << "no stray temporary file";
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1)
+        << "no stray temporary file";
 }
 
 TEST_F(DesignFileDisk, FileOfExactlyTheLimitIsRead)

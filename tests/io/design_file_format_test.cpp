@@ -22,6 +22,7 @@ DesignInputs inputsStartingWith(const std::vector<std::string>& texts)
     return inputs;
 }
 
+// clang-format off
 const DesignInputs fileFormatExample{"Ｍ20", "3.14", "8",   "40",   "1.5", "20",  "50", "1.0", "20",
                                      "0.7",  "18",   "5",   "1200", "2.2", "2.0", "0.5", "0.12"};
 
@@ -50,6 +51,7 @@ struct RoundTrip {
     const char* name;
     DesignInputs inputs;
 };
+// clang-format on
 
 void PrintTo(const RoundTrip& p, std::ostream* os) { *os << p.name; }
 
@@ -62,6 +64,7 @@ TEST_P(DesignFileRoundTrip, ReadsBackEveryTextExactly)
     EXPECT_EQ(decodeDesignFile(*encoded.bytes), GetParam().inputs);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Texts, DesignFileRoundTrip,
     ::testing::Values(
@@ -86,6 +89,7 @@ struct Reading {
     std::string bytes;
     std::vector<std::string> firstFields; // the rest are expected empty
 };
+// clang-format on
 
 void PrintTo(const Reading& p, std::ostream* os) { *os << p.name; }
 
@@ -98,10 +102,13 @@ TEST_P(DesignFileReading, TakesTheFirstSeventeenFields)
     EXPECT_EQ(decodeDesignFile(bytes), inputsStartingWith(r.firstFields));
 }
 
+// clang-format off
 const std::string workedFirstRecord = "\"\x82\x6C" "20\",\"3.14\",\"8\",\"40\",\"1.5\",\"20\",\"50\"";
 const std::string workedSecondRecord = "\"1.0\",\"20\",\"0.7\",\"18\",\"5\",\"1200\",\"2.2\",\"2.0\",\"0.5\",\"0.12\"";
+// clang-format on
 const std::vector<std::string> workedTexts(fileFormatExample.begin(), fileFormatExample.end());
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Rules, DesignFileReading,
     ::testing::Values(
@@ -141,6 +148,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 using flange::FileErrorKind;
+// clang-format on
 
 struct Refusal {
     const char* name;

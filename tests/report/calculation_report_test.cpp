@@ -36,8 +36,8 @@ TEST_P(ReportOperations, FollowTheLayoutWithTheRecordsTexts)
     const auto mismatch = std::ranges::mismatch(drawn, expected);
     const auto at = mismatch.in1 - drawn.begin();
     EXPECT_TRUE(mismatch.in1 == drawn.end() && mismatch.in2 == expected.end())
-        << "first difference at operation " << at << ":\n  drawn:    "
-        << (mismatch.in1 == drawn.end() ? "(nothing)" : *mismatch.in1)
+        << "first difference at operation " << at
+        << ":\n  drawn:    " << (mismatch.in1 == drawn.end() ? "(nothing)" : *mismatch.in1)
         << "\n  expected: " << (mismatch.in2 == expected.end() ? "(nothing)" : *mismatch.in2);
     EXPECT_EQ(std::ranges::count(drawn, std::string("page")), 1);
     EXPECT_FALSE(job.ended()) << "ending the document is the caller's";

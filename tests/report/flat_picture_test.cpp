@@ -1,8 +1,8 @@
 // The stored drawings as the report prints them: which texts are set as real text, and that the
 // printed picture looks like the one the SVG renderer draws on screen.
 
-#include "report/flat_picture.h"
 #include "assets/picture_catalog.h"
+#include "report/flat_picture.h"
 #include "report/svg_text_split.h"
 
 #include <QImage>
@@ -17,8 +17,8 @@ using flange::splitSvgTexts;
 QByteArray svgWith(const char* body)
 {
     return QByteArray("<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.2\" "
-                      "baseProfile=\"tiny\" width=\"600\" height=\"300\" viewBox=\"0 0 600 300\">") +
-           body + "<line x1=\"0\" y1=\"0\" x2=\"600\" y2=\"300\" stroke=\"#000000\"/></svg>";
+                      "baseProfile=\"tiny\" width=\"600\" height=\"300\" viewBox=\"0 0 600 300\">")
+           + body + "<line x1=\"0\" y1=\"0\" x2=\"600\" y2=\"300\" stroke=\"#000000\"/></svg>";
 }
 
 struct SplitCase {
@@ -42,26 +42,34 @@ TEST_P(SvgTextSplitting, LiftsOnlyPlainTexts)
 INSTANTIATE_TEST_SUITE_P(
     Texts, SvgTextSplitting,
     ::testing::Values(
-        SplitCase{"Plain", R"svg(<text x="1" y="2" font-family="DejaVu Serif" font-size="210">A</text>)svg",
+        SplitCase{"Plain",
+                  R"svg(<text x="1" y="2" font-family="DejaVu Serif" font-size="210">A</text>)svg",
                   true},
-        SplitCase{"AllKnownAttributes",
-                  R"svg(<text x="1" y="2" font-family="IPAGothic" font-size="122.4" font-style="italic" )svg"
-                  R"svg(font-weight="bold" text-anchor="end" fill="#16202a">あ</text>)svg",
-                  true},
-        SplitCase{"WithTspan",
-                  R"svg(<text x="1" y="2" font-family="DejaVu Serif" font-size="210">A<tspan>3</tspan></text>)svg",
-                  false},
-        SplitCase{"Transformed",
-                  R"svg(<text x="1" y="2" font-family="DejaVu Serif" font-size="210" transform="rotate(90)">A</text>)svg",
-                  false},
-        SplitCase{"InAGroup",
-                  R"svg(<g><text x="1" y="2" font-family="DejaVu Serif" font-size="210">A</text></g>)svg",
-                  false},
-        SplitCase{"ListOfPositions",
-                  R"svg(<text x="1 9" y="2" font-family="DejaVu Serif" font-size="210">AB</text>)svg", false},
-        SplitCase{"NumericWeight",
-                  R"svg(<text x="1" y="2" font-family="DejaVu Serif" font-size="210" font-weight="600">A</text>)svg",
-                  false},
+        SplitCase{
+            "AllKnownAttributes",
+            R"svg(<text x="1" y="2" font-family="IPAGothic" font-size="122.4" font-style="italic" )svg"
+            R"svg(font-weight="bold" text-anchor="end" fill="#16202a">あ</text>)svg",
+            true},
+        SplitCase{
+            "WithTspan",
+            R"svg(<text x="1" y="2" font-family="DejaVu Serif" font-size="210">A<tspan>3</tspan></text>)svg",
+            false},
+        SplitCase{
+            "Transformed",
+            R"svg(<text x="1" y="2" font-family="DejaVu Serif" font-size="210" transform="rotate(90)">A</text>)svg",
+            false},
+        SplitCase{
+            "InAGroup",
+            R"svg(<g><text x="1" y="2" font-family="DejaVu Serif" font-size="210">A</text></g>)svg",
+            false},
+        SplitCase{
+            "ListOfPositions",
+            R"svg(<text x="1 9" y="2" font-family="DejaVu Serif" font-size="210">AB</text>)svg",
+            false},
+        SplitCase{
+            "NumericWeight",
+            R"svg(<text x="1" y="2" font-family="DejaVu Serif" font-size="210" font-weight="600">A</text>)svg",
+            false},
         SplitCase{"NoFamily", R"svg(<text x="1" y="2" font-size="210">A</text>)svg", false}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -124,7 +132,8 @@ int largestBlockDifference(const QImage& a, const QImage& b)
 TEST_P(PrintedPicture, LooksLikeTheScreenDrawing)
 {
     const auto& info = GetParam();
-    const QString resource = QString::fromUtf8(info.resource.data(), qsizetype(info.resource.size()));
+    const QString resource =
+        QString::fromUtf8(info.resource.data(), qsizetype(info.resource.size()));
     QSvgRenderer renderer(resource);
     if (!renderer.isValid())
         GTEST_SKIP() << info.name << " is not drawn yet";

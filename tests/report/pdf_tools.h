@@ -26,8 +26,8 @@ inline std::optional<QString> runPdfTool(const QString& tool, const QStringList&
 {
     QProcess process;
     process.start(tool, arguments);
-    if (!process.waitForFinished(30'000) || process.exitStatus() != QProcess::NormalExit ||
-        process.exitCode() != 0)
+    if (!process.waitForFinished(30'000) || process.exitStatus() != QProcess::NormalExit
+        || process.exitCode() != 0)
         return std::nullopt;
     return QString::fromUtf8(process.readAllStandardOutput());
 }
@@ -51,7 +51,7 @@ inline QStringList pdfPageSizes(const QString& file)
 }
 
 struct PdfWord {
-    int page = 0; // from 1
+    int page = 0;    // from 1
     double left = 0; // points from the page's left edge
     double top = 0;  // points from the page's top edge
     QString text;
@@ -72,7 +72,10 @@ inline std::vector<PdfWord> pdfWords(const QString& file)
             continue;
         }
         QString text = m.captured(3);
-        text.replace("&lt;", "<").replace("&gt;", ">").replace("&quot;", "\"").replace("&apos;", "'");
+        text.replace("&lt;", "<")
+            .replace("&gt;", ">")
+            .replace("&quot;", "\"")
+            .replace("&apos;", "'");
         text.replace("&amp;", "&");
         words.push_back({page, m.captured(1).toDouble(), m.captured(2).toDouble(), text});
     }

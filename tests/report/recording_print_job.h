@@ -20,8 +20,8 @@ public:
 
     bool setPaper(PaperSize size, PageOrientation orientation) override
     {
-        return record(std::string("paper ") + (size == PaperSize::A4 ? "A4" : "?") +
-                      (orientation == PageOrientation::Portrait ? " portrait" : " ?"));
+        return record(std::string("paper ") + (size == PaperSize::A4 ? "A4" : "?")
+                      + (orientation == PageOrientation::Portrait ? " portrait" : " ?"));
     }
     bool setPosition(TwipPoint p) override { return record("position " + point(p)); }
     bool setFont(std::string_view face, int points) override
@@ -48,7 +48,10 @@ public:
     bool answerNeverComes = false; // the spooler takes the job but does not answer
 
 private:
-    static std::string point(TwipPoint p) { return std::to_string(p.x) + " " + std::to_string(p.y); }
+    static std::string point(TwipPoint p)
+    {
+        return std::to_string(p.x) + " " + std::to_string(p.y);
+    }
 
     bool record(std::string operation)
     {

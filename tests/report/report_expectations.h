@@ -47,10 +47,7 @@ inline std::vector<std::string> expectedReportOperations(const DesignRecord& rec
 }
 
 // The worked example as the step D calculation leaves it: every check passed.
-inline DesignRecord workedExampleRecord()
-{
-    return calculateWelds(workedExampleInputs()).record;
-}
+inline DesignRecord workedExampleRecord() { return calculateWelds(workedExampleInputs()).record; }
 
 // A design whose results were cleared by later edits: every field empty, the judgements hidden
 // with the texts they last had.

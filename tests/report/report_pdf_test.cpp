@@ -81,17 +81,18 @@ TEST_F(ReportPdf, EveryTextStandsAtItsPosition)
             y = op.section(' ', 2, 2).toInt();
         } else if (op.startsWith("text ")) {
             const QString text = op.mid(5);
-            const auto leading = text.size() - QString(text).remove(QRegularExpression("^ +")).size();
-            const QString first = text.split(QRegularExpression("[ \u3000]+"), Qt::SkipEmptyParts)
-                                      .value(0);
+            const auto leading =
+                text.size() - QString(text).remove(QRegularExpression("^ +")).size();
+            const QString first =
+                text.split(QRegularExpression("[ \u3000]+"), Qt::SkipEmptyParts).value(0);
             if (first.isEmpty())
                 continue;
             // A leading half-width space moves the first word on by half the point size.
             const double left = x + leading * points * twipsPerPoint / 2;
             const bool found = std::ranges::any_of(words, [&](const PdfWord& w) {
-                return w.page == page && w.text == first &&
-                       std::abs(w.left * twipsPerPoint - left) <= toleranceTwips &&
-                       std::abs(w.top * twipsPerPoint - y) <= toleranceTwips;
+                return w.page == page && w.text == first
+                       && std::abs(w.left * twipsPerPoint - left) <= toleranceTwips
+                       && std::abs(w.top * twipsPerPoint - y) <= toleranceTwips;
             });
             EXPECT_TRUE(found) << "page " << page << ": \"" << first.toStdString() << "\" at ("
                                << left << ", " << y << ")";

@@ -17,7 +17,8 @@ TEST(CoefficientTable, ReadsWhatItWrites)
     table.addRow({0.55, 0.0251234, 0.2789});
     std::stringstream text;
     table.write(text);
-    EXPECT_EQ(text.str(), "lambda,M_free_end,V_side_mid\n0.50,0.0208,0.254\n0.55,0.0251234,0.2789\n");
+    EXPECT_EQ(text.str(),
+              "lambda,M_free_end,V_side_mid\n0.50,0.0208,0.254\n0.55,0.0251234,0.2789\n");
     const auto back = CoefficientTable::read(text);
     ASSERT_TRUE(back);
     EXPECT_EQ(back->columns(), table.columns());
@@ -30,11 +31,11 @@ TEST(CoefficientTable, ReadsWhatItWrites)
 TEST(CoefficientTable, RejectsWhatIsNotATable)
 {
     const char* bad[] = {
-        "",                                   // nothing at all
-        "aspect,M\n0.5,1\n",                  // first column not lambda
-        "lambda,M\n0.5,1,2\n",                // row too long
-        "lambda,M\n0.5,x\n",                  // not a number
-        "lambda,M\n0.5,1\n0.5,2\n",           // λ not rising
+        "",                         // nothing at all
+        "aspect,M\n0.5,1\n",        // first column not lambda
+        "lambda,M\n0.5,1,2\n",      // row too long
+        "lambda,M\n0.5,x\n",        // not a number
+        "lambda,M\n0.5,1\n0.5,2\n", // λ not rising
     };
     for (const char* text : bad) {
         std::istringstream in(text);

@@ -43,8 +43,8 @@ TEST(RatioAxis, ReadsLxOverLyLeftAndLyOverLxRight)
     struct Row {
         double lambda, position;
     };
-    for (const Row& r : {Row{0.5, -2.0}, Row{2.0 / 3, -1.0}, Row{1.0, 0.0}, Row{1.5, 1.0},
-                         Row{4.0, 6.0}}) {
+    for (const Row& r :
+         {Row{0.5, -2.0}, Row{2.0 / 3, -1.0}, Row{1.0, 0.0}, Row{1.5, 1.0}, Row{4.0, 6.0}}) {
         EXPECT_DOUBLE_EQ(axis.position(r.lambda), r.position) << r.lambda;
         EXPECT_NEAR(axis.lambdaAt(r.position), r.lambda, 1e-12) << r.lambda;
     }
@@ -144,10 +144,13 @@ TEST(ChartPictures, EachHasItsSizeInTwips)
         std::string svg;
         const char* size;
     };
-    for (const Row& r : {Row{ReferenceChart(table).svg(), "width=\"6030\" height=\"8835\" viewBox=\"0 0 6030 8835\""},
-                         Row{UnitCaption::momentUnitSvg(), "width=\"810\" height=\"330\" viewBox=\"0 0 810 330\""},
-                         Row{UnitCaption::shearUnitSvg(), "width=\"705\" height=\"300\" viewBox=\"0 0 705 300\""},
-                         Row{Alpha0Excerpt(table).svg(), "width=\"4950\" height=\"4755\" viewBox=\"0 0 4950 4755\""}})
+    for (const Row& r :
+         {Row{ReferenceChart(table).svg(),
+              "width=\"6030\" height=\"8835\" viewBox=\"0 0 6030 8835\""},
+          Row{UnitCaption::momentUnitSvg(), "width=\"810\" height=\"330\" viewBox=\"0 0 810 330\""},
+          Row{UnitCaption::shearUnitSvg(), "width=\"705\" height=\"300\" viewBox=\"0 0 705 300\""},
+          Row{Alpha0Excerpt(table).svg(),
+              "width=\"4950\" height=\"4755\" viewBox=\"0 0 4950 4755\""}})
         EXPECT_NE(r.svg.find(r.size), std::string::npos) << r.size;
 }
 

@@ -137,9 +137,9 @@ TEST(CornerMode, MeetsTheClampedAndTheFreeEdgeConditions)
         EXPECT_NEAR(clamped[0][2], std::pow(r, mode.exponent() - 2), 1e-9); // its scale
         const auto free = mode.derivatives(0.0, r);
         const double scale = std::pow(r, mode.exponent() - 3);
-        EXPECT_NEAR(free[2][0], 0.0, 1e-9 * scale * r);                     // moment, ν = 0
-        EXPECT_NEAR(free[3][0] + 2.0 * free[1][2], 0.0, 1e-9 * scale);      // edge reaction
-        EXPECT_GT(std::abs(free[0][2]), 1e-3 * scale * r);                  // not trivially zero
+        EXPECT_NEAR(free[2][0], 0.0, 1e-9 * scale * r);                // moment, ν = 0
+        EXPECT_NEAR(free[3][0] + 2.0 * free[1][2], 0.0, 1e-9 * scale); // edge reaction
+        EXPECT_GT(std::abs(free[0][2]), 1e-3 * scale * r);             // not trivially zero
     }
 }
 
@@ -165,9 +165,9 @@ TEST(CornerMode, DerivativeTableAgreesWithDifferenceQuotients)
         return d[2][0] + d[0][2];
     };
     const double k = 1e-3;
-    const double biharmonic =
-        (laplacian(a + k, b) + laplacian(a - k, b) + laplacian(a, b + k) + laplacian(a, b - k) -
-         4 * laplacian(a, b)) / (k * k);
+    const double biharmonic = (laplacian(a + k, b) + laplacian(a - k, b) + laplacian(a, b + k)
+                               + laplacian(a, b - k) - 4 * laplacian(a, b))
+                              / (k * k);
     EXPECT_NEAR(biharmonic, 0.0, 1e-4);
 }
 

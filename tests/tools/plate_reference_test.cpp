@@ -23,8 +23,8 @@ struct Tolerance {
 };
 
 constexpr Tolerance tolerances[] = {
-    {"M_free_end", 0.02},     {"M_side_max", 0.02},     {"M_free_mid", 0.005},
-    {"M_opposite_mid", 0.005}, {"M_side_mid", 0.005},   {"V_opposite_mid", 0.005},
+    {"M_free_end", 0.02},      {"M_side_max", 0.02},  {"M_free_mid", 0.005},
+    {"M_opposite_mid", 0.005}, {"M_side_mid", 0.005}, {"V_opposite_mid", 0.005},
     {"V_side_mid", 0.005},     {"w_free_mid", 0.005},
 };
 
@@ -111,8 +111,7 @@ TEST(PlateSolver, CoarseRunAgreesWithTheReference)
                 coefficientColumns.begin(), coefficientColumns.end(),
                 [&](const CoefficientColumn& column) { return column.name == tolerance.column; });
             ASSERT_NE(it, coefficientColumns.end());
-            const double expected =
-                *reference.valueAt(*reference.column(tolerance.column), lambda);
+            const double expected = *reference.valueAt(*reference.column(tolerance.column), lambda);
             EXPECT_NEAR(c.*(it->field), expected, tolerance.relative * std::abs(expected))
                 << tolerance.column << " at λ = " << lambda;
         }

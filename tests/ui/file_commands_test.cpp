@@ -98,8 +98,7 @@ void FileCommandsTest::saveThenOpenRestoresEveryInput()
     QVERIFY(f_->ui.text("Text2").isEmpty());
 
     // Every dialog opens with the name last chosen in either command.
-    QCOMPARE(f_->prompts.saveRemembered,
-             QStringList({QString(), pathOf("joint.sou")}));
+    QCOMPARE(f_->prompts.saveRemembered, QStringList({QString(), pathOf("joint.sou")}));
     QCOMPARE(f_->prompts.openRemembered, QStringList({pathOf("typed.sou"), pathOf("joint.sou")}));
     QVERIFY(f_->prompts.warnings.empty());
 }
@@ -305,12 +304,18 @@ void FileCommandsTest::fileGivenWithoutTheDialog_data()
     QTest::addColumn<bool>("dropped"); // else named on the command line
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("outcome"); // "opened", "warned" or "ignored"
-    QTest::newRow("argument") << false << "joint.sou" << "opened";
-    QTest::newRow("argument, unreadable") << false << "nowhere.sou" << "warned";
-    QTest::newRow("dropped") << true << "joint.sou" << "opened";
-    QTest::newRow("dropped, upper case") << true << "JOINT.SOU" << "opened";
-    QTest::newRow("dropped, unreadable") << true << "nowhere.sou" << "warned";
-    QTest::newRow("dropped, not a design") << true << "joint.txt" << "ignored";
+    QTest::newRow("argument") << false << "joint.sou"
+                              << "opened";
+    QTest::newRow("argument, unreadable") << false << "nowhere.sou"
+                                          << "warned";
+    QTest::newRow("dropped") << true << "joint.sou"
+                             << "opened";
+    QTest::newRow("dropped, upper case") << true << "JOINT.SOU"
+                                         << "opened";
+    QTest::newRow("dropped, unreadable") << true << "nowhere.sou"
+                                         << "warned";
+    QTest::newRow("dropped, not a design") << true << "joint.txt"
+                                           << "ignored";
 }
 
 void FileCommandsTest::fileGivenWithoutTheDialog()
@@ -320,8 +325,8 @@ void FileCommandsTest::fileGivenWithoutTheDialog()
     QFETCH(QString, outcome);
     f_->ui.walkTo(Step::A);
     const DesignRecord saved = f_->window.stepFlow().record();
-    for (const QString& copy : {QStringLiteral("joint.sou"), QStringLiteral("JOINT.SOU"),
-                                QStringLiteral("joint.txt")}) {
+    for (const QString& copy :
+         {QStringLiteral("joint.sou"), QStringLiteral("JOINT.SOU"), QStringLiteral("joint.txt")}) {
         f_->prompts.saveAnswers.enqueue(pathOf(copy));
         f_->ui.triggerMenu("mnurewrit");
     }

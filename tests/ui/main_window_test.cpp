@@ -37,7 +37,10 @@ struct StepControls {
 const std::vector<StepControls>& stepControls()
 {
     static const std::vector<StepControls> steps{
-        {Step::A, {"Text2", "Text3", "Text12", "Text13", "Text4", "Text5"}, "Text21", "Label22",
+        {Step::A,
+         {"Text2", "Text3", "Text12", "Text13", "Text4", "Text5"},
+         "Text21",
+         "Label22",
          "Command8"},
         {Step::BShape, {"Text6", "Text7"}, "Text25", nullptr, "Command10"},
         {Step::BThickness, {"Text14", "Text15", "Text17"}, "Text27", "Label29", "Command12"},
@@ -84,10 +87,7 @@ private:
     std::unique_ptr<MainWindowFixture> f_;
 };
 
-void MainWindowTest::init()
-{
-    f_ = std::make_unique<MainWindowFixture>();
-}
+void MainWindowTest::init() { f_ = std::make_unique<MainWindowFixture>(); }
 
 void MainWindowTest::cleanup()
 {
@@ -415,13 +415,13 @@ void MainWindowTest::tabOrderFollowsRows()
                              : widget;
         visited << named->objectName();
         widget = widget->nextInFocusChain();
-        while (!(widget->focusPolicy() & Qt::TabFocus) || !widget->isVisibleTo(&f_->window) ||
-               !widget->isEnabled() || widget == f_->ui.find<QComboBox>("Combo1")->lineEdit())
+        while (!(widget->focusPolicy() & Qt::TabFocus) || !widget->isVisibleTo(&f_->window)
+               || !widget->isEnabled() || widget == f_->ui.find<QComboBox>("Combo1")->lineEdit())
             widget = widget->nextInFocusChain();
     }
-    const QStringList expected{"Combo1",  "Text2",    "Text3",    "Text12",   "Text13", "Text4",
-                               "Text5",   "Text6",    "Text7",    "Text14",   "Text15", "Text17",
-                               "Text16",  "Text8",    "Text9",    "Text10",   "Text11", "Command16",
+    const QStringList expected{"Combo1",   "Text2",    "Text3",   "Text12", "Text13", "Text4",
+                               "Text5",    "Text6",    "Text7",   "Text14", "Text15", "Text17",
+                               "Text16",   "Text8",    "Text9",   "Text10", "Text11", "Command16",
                                "Command4", "Command5", "Command1"};
     QCOMPARE(visited, expected);
 }
@@ -493,7 +493,8 @@ void MainWindowTest::hintMarksFollowTheRecord()
     const QRect place = mark->geometry();
     QVERIFY(f_->window.inputPane()->rect().contains(place));
     for (QWidget* control : f_->window.inputPane()->findChildren<QWidget*>()) {
-        if (control != mark && control->isVisible() && control->parentWidget() == mark->parentWidget())
+        if (control != mark && control->isVisible()
+            && control->parentWidget() == mark->parentWidget())
             QVERIFY2(!control->geometry().intersects(place), qPrintable(control->objectName()));
     }
     QCOMPARE(background(f_->ui.field("Text12")), QColor(layout::editableColour));
@@ -503,7 +504,8 @@ void MainWindowTest::hintMarksFollowTheRecord()
 
     f_->ui.walkTo(Step::BThickness);
     QVERIFY(f_->ui.find<QWidget>("Text17Hint")->isVisible());
-    QVERIFY(f_->ui.label("Alpha0Hint")->text().contains(QStringLiteral("α0≈0.150 です（入力 0.12）")));
+    QVERIFY(
+        f_->ui.label("Alpha0Hint")->text().contains(QStringLiteral("α0≈0.150 です（入力 0.12）")));
     QCOMPARE(f_->ui.text("Text27"), QStringLiteral("1.55"));
     QVERIFY(f_->ui.button("Command12")->isEnabled());
 }

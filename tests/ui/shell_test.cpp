@@ -100,7 +100,8 @@ void ShellTest::aboutBoxBlocksMainWindowUntilClosed()
     QVERIFY(QTest::qWaitForWindowExposed(about));
     QCOMPARE(about->objectName(), QStringLiteral("Form3"));
     QCOMPARE(about->windowTitle(), QStringLiteral("ペルグリンのバージョン情報"));
-    QCOMPARE(about->findChild<QLabel*>(QStringLiteral("Label2"))->text(), QStringLiteral("Ver.1.0"));
+    QCOMPARE(about->findChild<QLabel*>(QStringLiteral("Label2"))->text(),
+             QStringLiteral("Ver.1.0"));
     // The main window is disabled and greyed, its guidance captions too; the box is not.
     QVERIFY(!window.isEnabled());
     QVERIFY(about->isEnabled());
@@ -327,16 +328,15 @@ void ShellTest::commandLine_data()
     QTest::addColumn<QString>("path");
     QTest::newRow("none") << QStringList() << int(Action::Start) << QString();
     QTest::newRow("design file") << QStringList{"DESIGN.sou"} << int(Action::Open) << "DESIGN.sou";
-    QTest::newRow("file after --") << QStringList{"--", "-odd.sou"} << int(Action::Open)
-                                   << "-odd.sou";
+    QTest::newRow("file after --")
+        << QStringList{"--", "-odd.sou"} << int(Action::Open) << "-odd.sou";
     QTest::newRow("--version") << QStringList{"--version"} << int(Action::Version) << QString();
     QTest::newRow("--help") << QStringList{"DESIGN.sou", "--help"} << int(Action::Help)
                             << QString();
-    QTest::newRow("help over unknown") << QStringList{"--bogus", "-h"} << int(Action::Help)
-                                       << QString();
+    QTest::newRow("help over unknown")
+        << QStringList{"--bogus", "-h"} << int(Action::Help) << QString();
     QTest::newRow("unknown option") << QStringList{"--bogus"} << int(Action::Refuse) << QString();
-    QTest::newRow("two files") << QStringList{"a.sou", "b.sou"} << int(Action::Refuse)
-                               << QString();
+    QTest::newRow("two files") << QStringList{"a.sou", "b.sou"} << int(Action::Refuse) << QString();
     QTest::newRow("empty name") << QStringList{""} << int(Action::Refuse) << QString();
 }
 

@@ -27,8 +27,8 @@ int main(int argc, char* argv[])
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;
     flange::testing::WindowDriver ui(window);
-    const std::array<const char*, 5> files{"step-a.png", "step-b-shape.png",
-                                           "step-b-thickness.png", "step-c.png", "step-d.png"};
+    const std::array<const char*, 5> files{"step-a.png", "step-b-shape.png", "step-b-thickness.png",
+                                           "step-c.png", "step-d.png"};
     for (flange::Step step : flange::allSteps) {
         ui.walkTo(step);
         QTest::qWait(200);

@@ -98,15 +98,9 @@ void WindowDriver::chooseBoltSize(int index)
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(item).center());
 }
 
-void WindowDriver::click(const char* name)
-{
-    QTest::mouseClick(button(name), Qt::LeftButton);
-}
+void WindowDriver::click(const char* name) { QTest::mouseClick(button(name), Qt::LeftButton); }
 
-void WindowDriver::triggerMenu(const char* actionName)
-{
-    find<QAction>(actionName)->trigger();
-}
+void WindowDriver::triggerMenu(const char* actionName) { find<QAction>(actionName)->trigger(); }
 
 void WindowDriver::typeStep(Step step)
 {

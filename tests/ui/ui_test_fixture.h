@@ -5,8 +5,8 @@
 // and a driver that works the main window as an engineer does, by control name.
 
 #include "find_control.h"
-#include "ui/main/main_window.h"
 #include "flow/step.h"
+#include "ui/main/main_window.h"
 #include "ui/main/user_prompts.h"
 
 #include <QLabel>

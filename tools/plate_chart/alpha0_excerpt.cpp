@@ -24,7 +24,9 @@ std::string Alpha0Excerpt::svg() const
 
     frame.drawValueMarks(doc, {{0.0, "0"}, {0.1, "0.1"}, {0.2, "0.2"}}, tickFont);
     frame.drawRatioMarks(doc, tickFont, 235, 700);
-    FormulaText().italic("α").upright("0", FormulaText::Level::Sub)
+    FormulaText()
+        .italic("α")
+        .upright("0", FormulaText::Level::Sub)
         .draw(doc, {frame.left() - 420, 560}, 260, Anchor::Middle);
 
     const CoefficientCurve alpha0(table_, "M_free_end");
@@ -47,7 +49,9 @@ std::string Alpha0Excerpt::svg() const
     doc.line({onValueAxis.x - 20, onValueAxis.y - 20}, valueEnd, leader);
     const double ratioRow = ratioLabel.y + labelHeight / 2;
     const double gap = (frame.x(1.0) + frame.x(1.5)) / 2; // between the marks 1.0 and 1.5
-    doc.polyline({{onRatioAxis.x, onRatioAxis.y + 60}, {gap, ratioRow - 120}, {gap + 60, ratioRow},
+    doc.polyline({{onRatioAxis.x, onRatioAxis.y + 60},
+                  {gap, ratioRow - 120},
+                  {gap + 60, ratioRow},
                   {ratioLabel.x - 30, ratioRow}},
                  leader);
     return doc.str();

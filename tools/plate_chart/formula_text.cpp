@@ -22,8 +22,10 @@ double characterAdvance(char32_t c)
     case U'α': return 0.675;
     case U'λ': return 0.634;
     case U'ν': return 0.608;
-    case U'×': case U'=': return 0.838;
-    case U'(': case U')': return 0.390;
+    case U'×':
+    case U'=': return 0.838;
+    case U'(':
+    case U')': return 0.390;
     case U'/': return 0.337;
     case U'.': return 0.318;
     case U' ': return 0.318;
@@ -71,7 +73,8 @@ double FormulaText::width(double size) const
     double w = 0.0, previousScript = 0.0;
     Level previous = Level::Line;
     for (const auto& run : runs_) {
-        const double runWidth = advance(run.text) * size * (run.level == Level::Line ? 1.0 : scriptScale);
+        const double runWidth =
+            advance(run.text) * size * (run.level == Level::Line ? 1.0 : scriptScale);
         if (run.level == Level::Super && previous == Level::Sub) {
             w += std::max(0.0, runWidth - previousScript);
             previousScript = std::max(runWidth, previousScript);
@@ -106,7 +109,8 @@ void FormulaText::draw(SvgDocument& doc, Point at, double size, Anchor anchor) c
         const std::size_t last = run.text.find_last_not_of(' ');
         const std::string inner =
             first == std::string::npos ? std::string() : run.text.substr(first, last - first + 1);
-        const double lead = (first == std::string::npos ? 0.0 : double(first)) * advance(" ") * font.size;
+        const double lead =
+            (first == std::string::npos ? 0.0 : double(first)) * advance(" ") * font.size;
         const double start = run.level == Level::Super && previous == Level::Sub ? subStart : x;
         if (!inner.empty())
             doc.text({start + lead, y}, inner, font);

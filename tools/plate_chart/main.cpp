@@ -40,10 +40,10 @@ int main(int argc, char** argv)
     const std::string dir = argv[2];
     try {
         using namespace flange::chart;
-        const bool ok = writeFile(dir + "/Image19.svg", ReferenceChart(*table).svg()) &&
-                        writeFile(dir + "/Image35.svg", UnitCaption::momentUnitSvg()) &&
-                        writeFile(dir + "/Image36.svg", UnitCaption::shearUnitSvg()) &&
-                        writeFile(dir + "/Image37.svg", Alpha0Excerpt(*table).svg());
+        const bool ok = writeFile(dir + "/Image19.svg", ReferenceChart(*table).svg())
+                        && writeFile(dir + "/Image35.svg", UnitCaption::momentUnitSvg())
+                        && writeFile(dir + "/Image36.svg", UnitCaption::shearUnitSvg())
+                        && writeFile(dir + "/Image37.svg", Alpha0Excerpt(*table).svg());
         if (!ok) {
             std::fprintf(stderr, "cannot write the pictures into %s\n", argv[2]);
             return 1;

@@ -50,8 +50,8 @@ void PanelKey::draw(SvgDocument& doc, Point c, double width, double depth) const
     // The points of the curves.
     const double r = 38;
     const double midX = (left + right) / 2, midY = (top + bottom) / 2;
-    for (Point p : {Point{left, bottom}, Point{right, bottom}, Point{midX, bottom}, Point{midX, top},
-                    Point{left, midY}, Point{right, midY}})
+    for (Point p : {Point{left, bottom}, Point{right, bottom}, Point{midX, bottom},
+                    Point{midX, top}, Point{left, midY}, Point{right, midY}})
         doc.circle(p, r, "#000000");
     doc.text({left + 70, bottom - 70}, "0", pointFont);
     doc.text({right - 70, bottom - 70}, "0", pointFont, Anchor::End);

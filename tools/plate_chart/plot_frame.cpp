@@ -33,11 +33,12 @@ void PlotFrame::drawGrid(SvgDocument& doc, double minorStep, double majorStep) c
     const int minorCount = int(std::floor(topValue_ / minorStep + 1e-9));
     const int perMajor = int(std::lround(majorStep / minorStep));
     for (int i = 1; i <= minorCount; ++i)
-        doc.line({left_, y(i * minorStep)}, {right_, y(i * minorStep)}, i % perMajor ? minor : major);
+        doc.line({left_, y(i * minorStep)}, {right_, y(i * minorStep)},
+                 i % perMajor ? minor : major);
     doc.line({x(1.0), top_}, {x(1.0), bottom_}, Stroke{15.0, "#000000", ""});
     const Stroke frame{15.0, "#000000", ""};
-    doc.polyline({{left_, top_}, {right_, top_}, {right_, bottom_}, {left_, bottom_}, {left_, top_}},
-                 frame);
+    doc.polyline(
+        {{left_, top_}, {right_, top_}, {right_, bottom_}, {left_, bottom_}, {left_, top_}}, frame);
 }
 
 void PlotFrame::drawValueMarks(SvgDocument& doc, const std::vector<ValueMark>& marks,
@@ -65,9 +66,17 @@ void PlotFrame::drawRatioMarks(SvgDocument& doc, const Font& font, double labelD
         doc.text({px, bottom_ + labelDrop}, mark.label, font, Anchor::Middle);
     }
     using Level = FormulaText::Level;
-    const auto lxly = FormulaText().italic("L").italic("x", Level::Sub).upright("/").italic("L")
+    const auto lxly = FormulaText()
+                          .italic("L")
+                          .italic("x", Level::Sub)
+                          .upright("/")
+                          .italic("L")
                           .italic("y", Level::Sub);
-    const auto lylx = FormulaText().italic("L").italic("y", Level::Sub).upright("/").italic("L")
+    const auto lylx = FormulaText()
+                          .italic("L")
+                          .italic("y", Level::Sub)
+                          .upright("/")
+                          .italic("L")
                           .italic("x", Level::Sub);
     lxly.draw(doc, {(left_ + x(1.0)) / 2, bottom_ + namesDrop}, 190, Anchor::Middle);
     lylx.draw(doc, {(x(1.0) + right_) / 2, bottom_ + namesDrop}, 190, Anchor::Middle);

@@ -39,7 +39,8 @@ public:
                         bool rightSide = false) const;
     // The labelled 0.5 marks under the frame (label baselines `labelDrop` below it), and the
     // names Lx/Ly and Ly/Lx under the two halves (baselines `namesDrop` below it).
-    void drawRatioMarks(SvgDocument& doc, const Font& font, double labelDrop, double namesDrop) const;
+    void drawRatioMarks(SvgDocument& doc, const Font& font, double labelDrop,
+                        double namesDrop) const;
 
 private:
     RatioAxis axis_;

@@ -36,10 +36,10 @@ std::vector<ChartCurve> curves()
     alpha0.upright(" = ").italic("α").upright("0", FormulaText::Level::Sub);
     return {
         {"M_free_end", false, alpha0, "自由辺の両端（点0）", 2.35, -90, -110, Anchor::End},
-        {"M_free_mid", false, FormulaText::symbol("M", "y", "1"), "自由辺の中央（点1）", 2.9, 0, 230,
-         Anchor::Middle},
-        {"M_opposite_mid", false, FormulaText::symbol("M", "x", "2"), "対辺の中央（点2）", 3.45, -70,
-         -90, Anchor::End},
+        {"M_free_mid", false, FormulaText::symbol("M", "y", "1"), "自由辺の中央（点1）", 2.9, 0,
+         230, Anchor::Middle},
+        {"M_opposite_mid", false, FormulaText::symbol("M", "x", "2"), "対辺の中央（点2）", 3.45,
+         -70, -90, Anchor::End},
         {"M_side_mid", false, FormulaText::symbol("M", "y", "3"), "側辺の中央（点3）", 3.6, 0, -110,
          Anchor::Middle},
         {"V_opposite_mid", true, FormulaText::symbol("V", "x", "2"), "点2の反力", 3.45, 0, -110,
@@ -52,14 +52,22 @@ std::vector<ChartCurve> curves()
 void drawAxes(SvgDocument& doc, const PlotFrame& frame)
 {
     frame.drawValueMarks(doc,
-                         {{0.0, "0"}, {0.1, "0.1"}, {0.2, "0.2"}, {0.3, "0.3"}, {0.4, "0.4"},
-                          {0.5, "0.5"}, {0.6, "0.6"}, {0.7, "0.7"}},
+                         {{0.0, "0"},
+                          {0.1, "0.1"},
+                          {0.2, "0.2"},
+                          {0.3, "0.3"},
+                          {0.4, "0.4"},
+                          {0.5, "0.5"},
+                          {0.6, "0.6"},
+                          {0.7, "0.7"}},
                          tickFont);
     frame.drawValueMarks(doc, {{0.0, "0"}, {shearScale, "1.0"}, {2 * shearScale, "2.0"}}, tickFont,
                          true);
     frame.drawRatioMarks(doc, tickFont, 240, 500);
-    FormulaText().italic("M").draw(doc, {frame.left() - 300, frame.top() - 110}, 210, Anchor::Middle);
-    FormulaText().italic("V").draw(doc, {frame.right() + 220, frame.top() - 110}, 210, Anchor::Middle);
+    FormulaText().italic("M").draw(doc, {frame.left() - 300, frame.top() - 110}, 210,
+                                   Anchor::Middle);
+    FormulaText().italic("V").draw(doc, {frame.right() + 220, frame.top() - 110}, 210,
+                                   Anchor::Middle);
 }
 
 void drawLegend(SvgDocument& doc, const std::vector<ChartCurve>& chartCurves, double top)
@@ -75,9 +83,18 @@ void drawLegend(SvgDocument& doc, const std::vector<ChartCurve>& chartCurves, do
     }
     y += 80;
     FormulaText units;
-    units.italic("M").upright(" : ×").italic("w").italic("L").italic("x", FormulaText::Level::Sub)
-        .upright("2", FormulaText::Level::Super).upright("      ").italic("V").upright(" : ×")
-        .italic("w").italic("L").italic("x", FormulaText::Level::Sub);
+    units.italic("M")
+        .upright(" : ×")
+        .italic("w")
+        .italic("L")
+        .italic("x", FormulaText::Level::Sub)
+        .upright("2", FormulaText::Level::Super)
+        .upright("      ")
+        .italic("V")
+        .upright(" : ×")
+        .italic("w")
+        .italic("L")
+        .italic("x", FormulaText::Level::Sub);
     units.draw(doc, {sampleLeft, y}, 180);
 }
 

@@ -34,7 +34,8 @@ std::string escaped(std::string_view text)
 
 std::string strokeAttributes(const Stroke& s)
 {
-    std::string a = " fill=\"none\" stroke=\"" + s.colour + "\" stroke-width=\"" + number(s.width) + "\"";
+    std::string a =
+        " fill=\"none\" stroke=\"" + s.colour + "\" stroke-width=\"" + number(s.width) + "\"";
     if (!s.dash.empty())
         a += " stroke-dasharray=\"" + s.dash + "\"";
     return a;
@@ -58,37 +59,39 @@ SvgDocument::SvgDocument(int widthTwips, int heightTwips, std::string_view title
 
 void SvgDocument::line(Point a, Point b, const Stroke& stroke)
 {
-    body_ += "  <line x1=\"" + number(a.x) + "\" y1=\"" + number(a.y) + "\" x2=\"" + number(b.x) +
-             "\" y2=\"" + number(b.y) + "\"" + strokeAttributes(stroke) + "/>\n";
+    body_ += "  <line x1=\"" + number(a.x) + "\" y1=\"" + number(a.y) + "\" x2=\"" + number(b.x)
+             + "\" y2=\"" + number(b.y) + "\"" + strokeAttributes(stroke) + "/>\n";
 }
 
 void SvgDocument::polyline(const std::vector<Point>& points, const Stroke& stroke)
 {
-    body_ += "  <polyline points=\"" + pointList(points) + "\"" + strokeAttributes(stroke) +
-             " stroke-linejoin=\"round\"/>\n";
+    body_ += "  <polyline points=\"" + pointList(points) + "\"" + strokeAttributes(stroke)
+             + " stroke-linejoin=\"round\"/>\n";
 }
 
 void SvgDocument::polygon(const std::vector<Point>& points, std::string_view fill)
 {
-    body_ += "  <polygon points=\"" + pointList(points) + "\" fill=\"" + std::string(fill) + "\"/>\n";
+    body_ +=
+        "  <polygon points=\"" + pointList(points) + "\" fill=\"" + std::string(fill) + "\"/>\n";
 }
 
 void SvgDocument::rect(double x, double y, double width, double height, std::string_view fill)
 {
-    body_ += "  <rect x=\"" + number(x) + "\" y=\"" + number(y) + "\" width=\"" + number(width) +
-             "\" height=\"" + number(height) + "\" fill=\"" + std::string(fill) + "\"/>\n";
+    body_ += "  <rect x=\"" + number(x) + "\" y=\"" + number(y) + "\" width=\"" + number(width)
+             + "\" height=\"" + number(height) + "\" fill=\"" + std::string(fill) + "\"/>\n";
 }
 
 void SvgDocument::circle(Point centre, double radius, std::string_view fill)
 {
-    body_ += "  <circle cx=\"" + number(centre.x) + "\" cy=\"" + number(centre.y) + "\" r=\"" +
-             number(radius) + "\" fill=\"" + std::string(fill) + "\"/>\n";
+    body_ += "  <circle cx=\"" + number(centre.x) + "\" cy=\"" + number(centre.y) + "\" r=\""
+             + number(radius) + "\" fill=\"" + std::string(fill) + "\"/>\n";
 }
 
 void SvgDocument::arrowHead(Point tip, double dx, double dy, double length, double halfWidth)
 {
     const Point back{tip.x - dx * length, tip.y - dy * length};
-    polygon({tip, {back.x - dy * halfWidth, back.y + dx * halfWidth},
+    polygon({tip,
+             {back.x - dy * halfWidth, back.y + dx * halfWidth},
              {back.x + dy * halfWidth, back.y - dx * halfWidth}},
             "#000000");
 }
@@ -96,9 +99,9 @@ void SvgDocument::arrowHead(Point tip, double dx, double dy, double length, doub
 void SvgDocument::text(Point at, std::string_view text, const Font& font, Anchor anchor)
 {
     static const char* anchors[] = {"start", "middle", "end"};
-    body_ += "  <text x=\"" + number(at.x) + "\" y=\"" + number(at.y) + "\" font-family=\"" +
-             font.family + "\" font-size=\"" + number(font.size) + "\" font-style=\"" +
-             (font.italic ? "italic" : "normal") + "\"";
+    body_ += "  <text x=\"" + number(at.x) + "\" y=\"" + number(at.y) + "\" font-family=\""
+             + font.family + "\" font-size=\"" + number(font.size) + "\" font-style=\""
+             + (font.italic ? "italic" : "normal") + "\"";
     if (anchor != Anchor::Start)
         body_ += std::string(" text-anchor=\"") + anchors[int(anchor)] + "\"";
     body_ += " fill=\"#000000\">" + escaped(text) + "</text>\n";
@@ -108,8 +111,9 @@ std::string SvgDocument::str() const
 {
     const std::string w = std::to_string(width_), h = std::to_string(height_);
     return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-           "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.2\" baseProfile=\"tiny\" width=\"" +
-           w + "\" height=\"" + h + "\" viewBox=\"0 0 " + w + " " + h + "\">\n" + body_ + "</svg>\n";
+           "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.2\" baseProfile=\"tiny\" width=\""
+           + w + "\" height=\"" + h + "\" viewBox=\"0 0 " + w + " " + h + "\">\n" + body_
+           + "</svg>\n";
 }
 
 } // namespace flange::chart

@@ -14,7 +14,7 @@ struct Point {
 struct Stroke {
     double width = 15.0; // twips
     std::string colour = "#000000";
-    std::string dash;    // stroke-dasharray in twips, empty for a solid line
+    std::string dash; // stroke-dasharray in twips, empty for a solid line
 };
 
 struct Font {

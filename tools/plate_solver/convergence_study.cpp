@@ -27,7 +27,8 @@ ConvergenceStudy::Estimate ConvergenceStudy::extrapolate(const std::vector<int>&
     if (n == 0)
         return {};
     if (n < 3)
-        return {values.back(), n == 2 ? std::abs(values[1] - values[0]) : 0.0, false, orders[n - 1]};
+        return {values.back(), n == 2 ? std::abs(values[1] - values[0]) : 0.0, false,
+                orders[n - 1]};
     const double p1 = orders[n - 3], p2 = orders[n - 2], p3 = orders[n - 1];
     const double d1 = values[n - 2] - values[n - 3], d2 = values[n - 1] - values[n - 2];
     const Estimate plain{values.back(), std::abs(d2), false, orders[n - 1]};
@@ -48,7 +49,8 @@ ConvergenceStudy::Estimate ConvergenceStudy::extrapolate(const std::vector<int>&
         (ratio(mid) < target ? lo : hi) = mid;
     }
     const double r = 0.5 * (lo + hi);
-    const double limit = values.back() + d2 * std::pow(p3, -r) / (std::pow(p2, -r) - std::pow(p3, -r));
+    const double limit =
+        values.back() + d2 * std::pow(p3, -r) / (std::pow(p2, -r) - std::pow(p3, -r));
     return {limit, std::abs(limit - values.back()), true, orders[n - 1]};
 }
 

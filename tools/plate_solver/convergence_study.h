@@ -15,7 +15,7 @@ public:
         double value = 0.0; // the extrapolated limit, or the last value
         double error = 0.0; // |limit − last value|, or the last change when not extrapolated
         bool extrapolated = false;
-        int lastOrder = 0;  // the highest order the estimate used
+        int lastOrder = 0; // the highest order the estimate used
     };
 
     // Orders must rise; at least three are needed to extrapolate.

@@ -22,7 +22,8 @@ std::array<double, 4> cutoff(double t)
 std::array<double, 4> alongCutoff(double b, double aspect)
 {
     const double e = std::exp(-b * b);
-    const std::array<double, 4> g = {e, -2 * b * e, (4 * b * b - 2) * e, (12 * b - 8 * b * b * b) * e};
+    const std::array<double, 4> g = {e, -2 * b * e, (4 * b * b - 2) * e,
+                                     (12 * b - 8 * b * b * b) * e};
     auto c = cutoff(b / aspect);
     for (int k = 1; k < 4; ++k)
         for (int i = 0; i < k; ++i)

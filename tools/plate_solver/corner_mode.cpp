@@ -19,7 +19,8 @@ std::array<Row, 4> angularBasis(double s, double theta)
     for (int f = 0; f < 2; ++f) {
         const double k = ks[f];
         const double c = std::cos(k * theta), sn = std::sin(k * theta);
-        d[0][2 * f] = c, d[1][2 * f] = -k * sn, d[2][2 * f] = -k * k * c, d[3][2 * f] = k * k * k * sn;
+        d[0][2 * f] = c, d[1][2 * f] = -k * sn, d[2][2 * f] = -k * k * c,
+                 d[3][2 * f] = k * k * k * sn;
         d[0][2 * f + 1] = sn, d[1][2 * f + 1] = k * c, d[2][2 * f + 1] = -k * k * sn;
         d[3][2 * f + 1] = -k * k * k * c;
     }
@@ -112,8 +113,8 @@ std::array<double, 4> CornerMode::angular(double theta) const
     const auto basis = angularBasis(s_, theta);
     std::array<double, 4> f{};
     for (int order = 0; order < 4; ++order)
-        f[order] = a_ * basis[order][0] + b_ * basis[order][1] + c_ * basis[order][2] +
-                   d_ * basis[order][3];
+        f[order] = a_ * basis[order][0] + b_ * basis[order][1] + c_ * basis[order][2]
+                   + d_ * basis[order][3];
     return f;
 }
 
@@ -153,8 +154,8 @@ DerivativeTable CornerMode::derivatives(double a, double b) const
         int i, j;
         double value;
     };
-    const RhoTerm rho[5] = {{0, 0, a * a + b * b}, {1, 0, 2 * a}, {0, 1, 2 * b}, {2, 0, 2.0},
-                            {0, 2, 2.0}};
+    const RhoTerm rho[5] = {
+        {0, 0, a * a + b * b}, {1, 0, 2 * a}, {0, 1, 2 * b}, {2, 0, 2.0}, {0, 2, 2.0}};
     const int binomial[4][4] = {{1, 0, 0, 0}, {1, 1, 0, 0}, {1, 2, 1, 0}, {1, 3, 3, 1}};
     for (int m = 0; m <= 3; ++m)
         for (int n = 0; m + n <= 3; ++n) {

@@ -8,7 +8,9 @@ namespace flange::plate {
 class DenseMatrix {
 public:
     DenseMatrix() = default;
-    DenseMatrix(int rows, int cols) : rows_(rows), cols_(cols), data_(std::size_t(rows) * cols, 0.0) {}
+    DenseMatrix(int rows, int cols) : rows_(rows), cols_(cols), data_(std::size_t(rows) * cols, 0.0)
+    {
+    }
 
     int rows() const { return rows_; }
     int cols() const { return cols_; }

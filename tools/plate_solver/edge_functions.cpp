@@ -62,7 +62,8 @@ std::array<std::vector<double>, 4> EdgeFunctions::at(double x) const
             value = (t + 1) * (t + 1) * (t - 2) / 6.0;
             slope = 0.5 * (t * t - 1);
         } else {
-            value = ((p[k + 2] - p[k]) / (2 * k + 3) - (p[k] - p[k - 2]) / (2 * k - 1)) / (2 * k + 1);
+            value =
+                ((p[k + 2] - p[k]) / (2 * k + 3) - (p[k] - p[k - 2]) / (2 * k - 1)) / (2 * k + 1);
             slope = (p[k + 1] - p[k - 1]) / (2 * k + 1);
         }
         out[0].push_back(value);

@@ -64,7 +64,8 @@ void printCoefficients(int order)
 
 int usage()
 {
-    std::fprintf(stderr, "usage: plate_solver [--order N] [--table FILE [--step S]] [--convergence]\n");
+    std::fprintf(stderr,
+                 "usage: plate_solver [--order N] [--table FILE [--step S]] [--convergence]\n");
     return 2;
 }
 

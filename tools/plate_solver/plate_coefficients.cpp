@@ -58,7 +58,8 @@ PlateCoefficients measureCoefficients(const PlateSolution& s)
 PlateCoefficients solveCoefficients(double aspect, int order)
 {
     const PlateProblem problem{aspect, 0.0, true};
-    return measureCoefficients(PlateRitzSolver(problem, SeriesSize::forOrder(order, aspect)).solve());
+    return measureCoefficients(
+        PlateRitzSolver(problem, SeriesSize::forOrder(order, aspect)).solve());
 }
 
 } // namespace flange::plate

@@ -94,8 +94,9 @@ void addCornerShape(const CornerEnrichment& corner, const EdgeFunctions& across,
         const auto x = across.at(xs.nodes[q]);
         for (int i = 0; i < nx; ++i)
             for (int l = 0; l < ny; ++l) {
-                const double v = wq * (x[2][i] * (t1[l] + nu * t5[l]) + x[0][i] * (t2[l] + nu * t4[l]) +
-                                       2 * (1 - nu) * x[1][i] * t3[l]);
+                const double v = wq
+                                 * (x[2][i] * (t1[l] + nu * t5[l]) + x[0][i] * (t2[l] + nu * t4[l])
+                                    + 2 * (1 - nu) * x[1][i] * t3[l]);
                 k(s, i * ny + l) += v;
                 k(i * ny + l, s) += v;
             }
@@ -138,9 +139,9 @@ PlateSolution PlateRitzSolver::solve() const
             f[row] = ix[i] * iy[j];
             for (int p = 0; p < nx; ++p)
                 for (int q = 0; q < ny; ++q)
-                    k(row, p * ny + q) = a2(i, p) * b0(j, q) + a0(i, p) * b2(j, q) +
-                                         nu * (a20(i, p) * b20(q, j) + a20(p, i) * b20(j, q)) +
-                                         2 * (1 - nu) * a1(i, p) * b1(j, q);
+                    k(row, p * ny + q) = a2(i, p) * b0(j, q) + a0(i, p) * b2(j, q)
+                                         + nu * (a20(i, p) * b20(q, j) + a20(p, i) * b20(j, q))
+                                         + 2 * (1 - nu) * a1(i, p) * b1(j, q);
         }
     if (corner)
         addCornerShape(*corner, across, along, nu, k, f);

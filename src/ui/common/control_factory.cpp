@@ -77,9 +77,10 @@ void setButtonFace(QPushButton* button, std::optional<QRgb> colour)
         const QWidget* pane = button->parentWidget();
         const QColor outline =
             (pane ? pane->palette() : QApplication::palette()).color(QPalette::Window).darker(140);
-        flatFace = QStringLiteral("QPushButton { background-color: %1; border: 1px solid %2; "
-                                  "border-radius: 2px; } QPushButton:pressed { background-color: %3; }")
-                       .arg(face.name(), outline.name(), face.darker(110).name());
+        flatFace =
+            QStringLiteral("QPushButton { background-color: %1; border: 1px solid %2; "
+                           "border-radius: 2px; } QPushButton:pressed { background-color: %3; }")
+                .arg(face.name(), outline.name(), face.darker(110).name());
     }
     if (button->styleSheet() != flatFace)
         button->setStyleSheet(flatFace);

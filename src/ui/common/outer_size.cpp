@@ -26,10 +26,7 @@ OuterSize::OuterSize(QWidget* window, QSize outerTwips, bool fixed, QMargins exp
     window->installEventFilter(this);
 }
 
-QMargins OuterSize::knownFrame() const
-{
-    return frameKnown_ ? frameOf_(*window_) : expectedFrame_;
-}
+QMargins OuterSize::knownFrame() const { return frameKnown_ ? frameOf_(*window_) : expectedFrame_; }
 
 void OuterSize::setOuterWidth(int twips)
 {
@@ -59,10 +56,8 @@ bool OuterSize::eventFilter(QObject* watched, QEvent* event)
     case QEvent::Move:
     case QEvent::Resize:
     case QEvent::UpdateRequest:
-    case QEvent::WindowActivate:
-        break;
-    default:
-        return false;
+    case QEvent::WindowActivate: break;
+    default: return false;
     }
     const QMargins frame = frameOf_(*window_);
     if (frame.isNull() || !window_->isVisible())

@@ -19,7 +19,8 @@ BoltSizeBox::BoltSizeBox(QWidget* parent) : QComboBox(parent)
             emit itemChosen(index);
     });
     for (const BoltSize& size : boltSizeTable)
-        addItem(QString::fromUtf8(size.itemText.data(), static_cast<qsizetype>(size.itemText.size())));
+        addItem(
+            QString::fromUtf8(size.itemText.data(), static_cast<qsizetype>(size.itemText.size())));
     setCurrentIndex(-1);
     clearEditText();
 }
@@ -48,8 +49,8 @@ void BoltSizeBox::showPopup()
 
 void BoltSizeBox::keyPressEvent(QKeyEvent* event)
 {
-    const bool changesItem = event->key() == Qt::Key_Up || event->key() == Qt::Key_Down ||
-                             event->key() == Qt::Key_PageUp || event->key() == Qt::Key_PageDown;
+    const bool changesItem = event->key() == Qt::Key_Up || event->key() == Qt::Key_Down
+                             || event->key() == Qt::Key_PageUp || event->key() == Qt::Key_PageDown;
     if (locked_ && changesItem) {
         event->ignore();
         return;

@@ -31,8 +31,8 @@ void fitColumns(QTreeView& view)
     const QFontMetrics headingFont(header->font());
     const QFontMetrics cellFont(view.font());
     // Room for the sort arrow beside a heading and for the margins of a cell.
-    const int headingRoom = header->style()->pixelMetric(QStyle::PM_HeaderMarkSize) +
-                            4 * header->style()->pixelMetric(QStyle::PM_HeaderMargin);
+    const int headingRoom = header->style()->pixelMetric(QStyle::PM_HeaderMarkSize)
+                            + 4 * header->style()->pixelMetric(QStyle::PM_HeaderMargin);
     const int cellRoom = 4 * view.style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 8;
     const QStringList widest = widestTexts();
     for (int column = 0; column < header->count() && column < widest.size(); ++column) {

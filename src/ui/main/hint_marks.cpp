@@ -1,11 +1,11 @@
 #include "ui/main/hint_marks.h"
 
 #include "calc/field_catalog.h"
-#include "ui/main/bolt_size_box.h"
 #include "ui/common/gothic_font.h"
+#include "ui/common/twips.h"
+#include "ui/main/bolt_size_box.h"
 #include "ui/main/hint_mark.h"
 #include "ui/main/input_pane.h"
-#include "ui/common/twips.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -44,8 +44,8 @@ HintMarks::HintMarks(InputPane* pane) : QObject(pane), pane_(pane), chartLine_(n
 {
     for (const FieldInfo& input : inputFieldInfos()) {
         auto* mark = new HintMark(pane);
-        mark->setObjectName(QString::fromUtf8(input.control.data(), qsizetype(input.control.size())) +
-                            QStringLiteral("Hint"));
+        mark->setObjectName(QString::fromUtf8(input.control.data(), qsizetype(input.control.size()))
+                            + QStringLiteral("Hint"));
         marks_.emplace_back(input.field, mark);
     }
     chartLine_->setObjectName(QStringLiteral("Alpha0Hint"));
@@ -111,8 +111,8 @@ void HintMarks::placeMark(TextField field, HintMark* mark) const
     const QLabel* caption = pane_->captionLabel(field);
     const QWidget* entry = entryOf(*pane_, field);
     const QString firstLine = caption->text().section(QLatin1Char('\n'), 0, 0);
-    const int textEnd = caption->x() + caption->contentsMargins().left() +
-                        caption->fontMetrics().horizontalAdvance(firstLine);
+    const int textEnd = caption->x() + caption->contentsMargins().left()
+                        + caption->fontMetrics().horizontalAdvance(firstLine);
     const int left = std::min(textEnd + markGapPixels, pane_->width() - HintMark::side);
     const int top = entry->y() + (entry->height() - HintMark::side) / 2;
     mark->move(left, top);

@@ -1,13 +1,13 @@
 #include "ui/main/input_pane.h"
 
-#include "ui/main/bolt_size_box.h"
 #include "calc/field_catalog.h"
-#include "ui/common/control_factory.h"
-#include "ui/main/main_window_layout.h"
-#include "ui/common/stored_picture.h"
-#include "ui/common/gothic_font.h"
 #include "flow/step_flow.h"
+#include "ui/common/control_factory.h"
+#include "ui/common/gothic_font.h"
+#include "ui/common/stored_picture.h"
 #include "ui/common/twips.h"
+#include "ui/main/bolt_size_box.h"
+#include "ui/main/main_window_layout.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -35,8 +35,9 @@ void InputPane::addRows()
             boltSizeBox_ = new BoltSizeBox(this);
             boltSizeBox_->setGeometry(twipsRect(layout::fieldLeft, place.top, layout::fieldWidth,
                                                 layout::boltSizeBoxHeight));
-            connect(boltSizeBox_->lineEdit(), &QLineEdit::textEdited, this,
-                    [this](const QString& text) { emit inputChanged(&DesignRecord::boltSize, text); });
+            connect(
+                boltSizeBox_->lineEdit(), &QLineEdit::textEdited, this,
+                [this](const QString& text) { emit inputChanged(&DesignRecord::boltSize, text); });
             connect(boltSizeBox_, &BoltSizeBox::itemChosen, this, &InputPane::boltSizeChosen);
             row.entry = boltSizeBox_;
         } else {
@@ -48,10 +49,11 @@ void InputPane::addRows()
             edit->installEventFilter(this);
             // Every change of the text counts, however it was made; the state shown back by
             // showState is not a change.
-            connect(edit, &QLineEdit::textChanged, this, [this, field = place.field](const QString& t) {
-                if (!showingState_)
-                    emit inputChanged(field, t);
-            });
+            connect(edit, &QLineEdit::textChanged, this,
+                    [this, field = place.field](const QString& t) {
+                        if (!showingState_)
+                            emit inputChanged(field, t);
+                    });
             row.entry = edit;
         }
         if (place.field == &DesignRecord::alpha0)
@@ -62,8 +64,8 @@ void InputPane::addRows()
             row.picture = new StoredPicture(place.picture, this);
             row.picture->placeAt(place.pictureLeft, place.pictureTop);
         }
-        row.caption = makeLabel(place.label, utf8(place.caption), layout::captionLeft,
-                                place.labelTop, this);
+        row.caption =
+            makeLabel(place.label, utf8(place.caption), layout::captionLeft, place.labelTop, this);
         if (place.labelWidth > 0) {
             row.caption->setGeometry(twipsRect(layout::captionLeft, place.labelTop,
                                                place.labelWidth, place.labelHeight));
@@ -143,8 +145,8 @@ void InputPane::showRow(const Row& row, const StepFlow& flow)
     }
     setFieldBackground(row.entry, editable ? std::optional(layout::editableColour) : std::nullopt);
     const bool visible = rowStep <= flow.currentStep();
-    for (QWidget* control : {row.entry, static_cast<QWidget*>(row.picture),
-                             static_cast<QWidget*>(row.caption)}) {
+    for (QWidget* control :
+         {row.entry, static_cast<QWidget*>(row.picture), static_cast<QWidget*>(row.caption)}) {
         if (control)
             control->setVisible(visible);
     }

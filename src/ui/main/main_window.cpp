@@ -1,19 +1,19 @@
 #include "ui/main/main_window.h"
 
-#include "ui/main/figure_area.h"
 #include "ui/common/gothic_font.h"
 #include "ui/common/outer_size.h"
+#include "ui/common/twips.h"
+#include "ui/main/figure_area.h"
 #include "ui/main/hint_marks.h"
 #include "ui/main/main_window_layout.h"
 #include "ui/main/results_pane.h"
-#include "ui/common/twips.h"
 #include "ui/main/user_prompts.h"
 
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QMimeData>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QUrl>
 
@@ -55,7 +55,8 @@ void MainWindow::createMenus()
         file->addAction(QStringLiteral("名前を付けて保存(&A)"), this, &MainWindow::saveDesignAs);
     saveAs->setObjectName(QStringLiteral("mnurewrit"));
     file->addSeparator();
-    printAction_ = file->addAction(QStringLiteral("プリント(&P)"), this, &MainWindow::printRequested);
+    printAction_ =
+        file->addAction(QStringLiteral("プリント(&P)"), this, &MainWindow::printRequested);
     printAction_->setObjectName(QStringLiteral("mnuprint"));
     file->addSeparator();
     QAction* exit = file->addAction(QStringLiteral("終了(&X)"), this, &QWidget::close);
@@ -63,7 +64,8 @@ void MainWindow::createMenus()
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
     help->setObjectName(QStringLiteral("mnuhelpe"));
-    QAction* about = help->addAction(QStringLiteral("バージョン情報"), this, &MainWindow::aboutRequested);
+    QAction* about =
+        help->addAction(QStringLiteral("バージョン情報"), this, &MainWindow::aboutRequested);
     about->setObjectName(QStringLiteral("mnuver"));
 }
 
@@ -72,7 +74,8 @@ void MainWindow::connectControls()
     connect(inputPane_, &InputPane::inputChanged, this, &MainWindow::editInput);
     connect(inputPane_, &InputPane::boltSizeChosen, this, &MainWindow::chooseBoltSize);
     for (Step step : allSteps)
-        connect(inputPane_->calculateButton(step), &QPushButton::clicked, this, &MainWindow::calculate);
+        connect(inputPane_->calculateButton(step), &QPushButton::clicked, this,
+                &MainWindow::calculate);
     connect(inputPane_->clearButton(), &QPushButton::clicked, this, &MainWindow::resetPage);
     connect(inputPane_->paneButton(PaneButton::Top), &QPushButton::clicked, this,
             &MainWindow::showResultsPane);
@@ -152,10 +155,11 @@ void MainWindow::addReferencePane(PaneButton button, QWidget* pane,
     figureArea_->addPane(pane, inputPane_->paneButton(button));
     if (!outerWidthTwips)
         return;
-    connect(figureArea_, &FigureArea::paneShown, this, [this, pane, twips = *outerWidthTwips](QWidget* shown) {
-        if (shown == pane)
-            setOuterWidthTwips(twips);
-    });
+    connect(figureArea_, &FigureArea::paneShown, this,
+            [this, pane, twips = *outerWidthTwips](QWidget* shown) {
+                if (shown == pane)
+                    setOuterWidthTwips(twips);
+            });
 }
 
 QLabel* MainWindow::inputCaption(TextField field) const { return inputPane_->captionLabel(field); }
@@ -188,7 +192,8 @@ void MainWindow::calculate()
 {
     if (flow_.calculate() == CalculationOutcome::Status::MissingInput) {
         prompts_.beep();
-        prompts_.warn(QStringLiteral("入力データ確認"), QStringLiteral("数値が入力されていません。"));
+        prompts_.warn(QStringLiteral("入力データ確認"),
+                      QStringLiteral("数値が入力されていません。"));
         return;
     }
     hintMarks_->takeChartHint(flow_.record());

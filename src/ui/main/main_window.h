@@ -13,9 +13,9 @@
 // window shows the outcome and brings the results pane back into view; after a step D calculation
 // the weld ratio has a text, which makes Print available (printRequested).
 
+#include "flow/step_flow.h"
 #include "ui/main/file_commands.h"
 #include "ui/main/input_pane.h"
-#include "flow/step_flow.h"
 
 #include <QMainWindow>
 

@@ -50,6 +50,7 @@ struct InputRow {
 
 using R = DesignRecord;
 
+// clang-format off
 inline constexpr std::array<InputRow, 17> inputRows{{
     {&R::boltSize, "Combo1", 30, nullptr, 0, 0, "Label1", "使用ボルト", 90},
     {&R::boltArea, "Text2", 330, "Image2", 24, 285, "Label2", "(cm2)使用ボルト断面積", 390},
@@ -79,6 +80,7 @@ inline constexpr std::array<InputRow, 17> inputRows{{
     {&R::weldLength, "Text11", 4830, "Image11", 60, 4785, "Label11",
      "(cm)溶接長 (h1－スカラップ半径)", 4890},
 }};
+// clang-format on
 
 using flange::ButtonPlace;
 
@@ -129,6 +131,7 @@ struct ResultBlock {
     Placed next;
 };
 
+// clang-format off
 inline constexpr std::array<ResultBlock, 5> resultBlocks{{
     {Step::A, {"Label18", 30, 30}, "Ａ.ボルトの算定", {"Line1", 60, 300}, 1860,
      {"Image22", 630, 720}, {"Text21", 2340, 780}, {"Label22", 3480, 840}, {nullptr, 0, 0},
@@ -145,6 +148,7 @@ inline constexpr std::array<ResultBlock, 5> resultBlocks{{
     {Step::D, {"Label34", 30, 4686}, "Ｄ.溶接", {"Line4", 60, 4950}, 930, {"Image34", 690, 5400},
      {"Text33", 2340, 5460}, {"Label37", 3480, 5520}, {"Command9", 3360, 5820}, {nullptr, 0, 0}},
 }};
+// clang-format on
 
 inline constexpr const char* nextCaption = "next >>";
 inline constexpr const char* backCaption = "<< back";

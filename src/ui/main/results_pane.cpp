@@ -1,12 +1,12 @@
 #include "ui/main/results_pane.h"
 
 #include "calc/field_catalog.h"
-#include "ui/common/control_factory.h"
-#include "ui/main/main_window_layout.h"
-#include "ui/common/stored_picture.h"
-#include "ui/common/gothic_font.h"
 #include "flow/step_flow.h"
+#include "ui/common/control_factory.h"
+#include "ui/common/gothic_font.h"
+#include "ui/common/stored_picture.h"
 #include "ui/common/twips.h"
+#include "ui/main/main_window_layout.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -78,9 +78,9 @@ void ResultsPane::addBlock(const layout::ResultBlock& place)
         block.members.insert(block.members.end(), {heading, line});
     }
     if (place.step == Step::BShape) {
-        block.members.push_back(makeLabel(layout::panelCaption.name,
-                                          utf8(layout::panelCaptionText), layout::panelCaption.left,
-                                          layout::panelCaption.top, this));
+        block.members.push_back(makeLabel(layout::panelCaption.name, utf8(layout::panelCaptionText),
+                                          layout::panelCaption.left, layout::panelCaption.top,
+                                          this));
     }
     auto* picture = new StoredPicture(place.picture.name, this);
     picture->placeAt(place.picture.left, place.picture.top);
@@ -105,7 +105,8 @@ void ResultsPane::addBlock(const layout::ResultBlock& place)
 QLabel* ResultsPane::addVerdict(const layout::Placed& place, VerdictField verdict)
 {
     QLabel* label = makeLabel(place.name, QString(), place.left, place.top, this);
-    label->setAccessibleName(utf8(std::ranges::find(verdictNames, verdict, &VerdictName::verdict)->name));
+    label->setAccessibleName(
+        utf8(std::ranges::find(verdictNames, verdict, &VerdictName::verdict)->name));
     verdictLabels_.emplace_back(verdict, label);
     if (verdict == &DesignRecord::thicknessVerdict) {
         thicknessSubscript_ =
@@ -113,10 +114,9 @@ QLabel* ResultsPane::addVerdict(const layout::Placed& place, VerdictField verdic
                       layout::thicknessSubscript.top, this);
         thicknessSubscript_->setFont(gothicFont(layout::thicknessSubscriptPoints));
         setLabelText(thicknessSubscript_, utf8(layout::thicknessSubscriptText));
-        thicknessAssumed_ = makeLabel(layout::thicknessAssumed.name,
-                                      utf8(layout::thicknessAssumedText),
-                                      layout::thicknessAssumed.left, layout::thicknessAssumed.top,
-                                      this);
+        thicknessAssumed_ =
+            makeLabel(layout::thicknessAssumed.name, utf8(layout::thicknessAssumedText),
+                      layout::thicknessAssumed.left, layout::thicknessAssumed.top, this);
     }
     return label;
 }
@@ -124,9 +124,9 @@ QLabel* ResultsPane::addVerdict(const layout::Placed& place, VerdictField verdic
 void ResultsPane::addHiddenResults()
 {
     for (TextField field : resultFields) {
-        const bool placed = std::ranges::find(resultFields_, field,
-                                              &std::pair<TextField, QLineEdit*>::first) !=
-                            resultFields_.end();
+        const bool placed =
+            std::ranges::find(resultFields_, field, &std::pair<TextField, QLineEdit*>::first)
+            != resultFields_.end();
         if (placed)
             continue;
         QLineEdit* hidden = makeResultField(utf8(fieldInfo(field).control), field, this);
@@ -135,15 +135,9 @@ void ResultsPane::addHiddenResults()
     }
 }
 
-QPushButton* ResultsPane::nextButton(Step step) const
-{
-    return blocks_[stepIndex(step)].next;
-}
+QPushButton* ResultsPane::nextButton(Step step) const { return blocks_[stepIndex(step)].next; }
 
-QPushButton* ResultsPane::backButton(Step step) const
-{
-    return blocks_[stepIndex(step)].back;
-}
+QPushButton* ResultsPane::backButton(Step step) const { return blocks_[stepIndex(step)].back; }
 
 void ResultsPane::showState(const StepFlow& flow)
 {

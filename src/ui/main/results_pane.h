@@ -7,8 +7,8 @@
 // field of the record has its control; the main window never shows them (the report prints them).
 
 #include "calc/design_record.h"
-#include "ui/main/main_window_layout.h"
 #include "flow/step.h"
+#include "ui/main/main_window_layout.h"
 
 #include <QWidget>
 

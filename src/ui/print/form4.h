@@ -55,9 +55,9 @@ private:
     PrintPrompts& prompts_;
     QPointer<QWidget> mainWindow_;
 
-    QComboBox* combo1_ = nullptr;  // printer list
-    QLabel* label1_ = nullptr;     // "種類：　" and the current printer's device name
-    QLabel* label2_ = nullptr;     // "場所：　" and the current printer's port
+    QComboBox* combo1_ = nullptr;     // printer list
+    QLabel* label1_ = nullptr;        // "種類：　" and the current printer's device name
+    QLabel* label2_ = nullptr;        // "場所：　" and the current printer's port
     QPushButton* command1_ = nullptr; // "印刷"
     QPushButton* command6_ = nullptr; // "キャンセル"
     QPushButton* command7_ = nullptr; // "プロパティ"

@@ -18,8 +18,8 @@ constexpr QPoint tableTwips{90, 60};
 } // namespace
 
 AllowableStressWindow::AllowableStressWindow()
-    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(QStringLiteral("Form5"));

@@ -7,10 +7,7 @@ namespace flange {
 AllowableStressWindowHost::AllowableStressWindowHost(QObject* parent) : QObject(parent) {}
 
 // The window has no parent (it stands beside the main window), so the host deletes it at the end.
-AllowableStressWindowHost::~AllowableStressWindowHost()
-{
-    delete window_.data();
-}
+AllowableStressWindowHost::~AllowableStressWindowHost() { delete window_.data(); }
 
 void AllowableStressWindowHost::open()
 {

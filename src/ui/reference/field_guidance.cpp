@@ -14,15 +14,16 @@ using enum GuidanceAction;
 using R = DesignRecord;
 
 constexpr GuidanceEntry entries[] = {
-    {&R::boltCircleDiameter, ShowReferenceFigure1, nullptr},      // (cm)ボルト列直径
+    {&R::boltCircleDiameter, ShowReferenceFigure1, nullptr},        // (cm)ボルト列直径
     {&R::boltAllowableTension, OpenAllowableStressWindow, nullptr}, // (t/cm2)許容引張応力度※
-    {&R::pipeDiameter, ShowReferenceFigure1, nullptr},            // (cm)管の直径
-    {&R::flangeDiameter, ShowReferenceFigure1, nullptr},          // (cm)フランジプレートの直径
-    {&R::plateAllowableBending, OpenAllowableStressWindow, nullptr}, // 面外荷重に対する許容曲げ応力度※
-    {&R::alpha0, ShowReferenceFigure2, nullptr},                  // 参考図－２より
+    {&R::pipeDiameter, ShowReferenceFigure1, nullptr},              // (cm)管の直径
+    {&R::flangeDiameter, ShowReferenceFigure1, nullptr}, // (cm)フランジプレートの直径
+    {&R::plateAllowableBending, OpenAllowableStressWindow,
+     nullptr},                                   // 面外荷重に対する許容曲げ応力度※
+    {&R::alpha0, ShowReferenceFigure2, nullptr}, // 参考図－２より
     {&R::allowableShear, OpenAllowableStressWindow, &R::pipeDiameter}, // (t/cm2)許容せん断応力度※
-    {&R::ribThickness, ShowReferenceFigure1, nullptr},            // (cm)リブプレート（RPL）厚さ
-    {&R::ribHeight, ShowReferenceFigure1, nullptr},               // (cm)リブプレート（RPL）高さ
+    {&R::ribThickness, ShowReferenceFigure1, nullptr}, // (cm)リブプレート（RPL）厚さ
+    {&R::ribHeight, ShowReferenceFigure1, nullptr},    // (cm)リブプレート（RPL）高さ
 };
 
 } // namespace
@@ -53,15 +54,9 @@ GuidanceLabel* FieldGuidance::guidance(TextField field) const
 void FieldGuidance::run(const GuidanceEntry& entry)
 {
     switch (entry.action) {
-    case ShowReferenceFigure1:
-        emit showReferenceFigure1();
-        break;
-    case ShowReferenceFigure2:
-        emit showReferenceFigure2();
-        break;
-    case OpenAllowableStressWindow:
-        window_.open();
-        break;
+    case ShowReferenceFigure1: emit showReferenceFigure1(); break;
+    case ShowReferenceFigure2: emit showReferenceFigure2(); break;
+    case OpenAllowableStressWindow: window_.open(); break;
     }
     if (entry.arrowAfterClick)
         if (GuidanceLabel* other = guidance(entry.arrowAfterClick))

@@ -7,10 +7,7 @@ namespace flange::figure_area {
 
 namespace {
 
-int atLeastZero(int twips)
-{
-    return std::max(twips, 0);
-}
+int atLeastZero(int twips) { return std::max(twips, 0); }
 
 // Content extents, in cells, that the scroll ranges bring into view.
 constexpr int figure1ContentColumns = 70;

@@ -54,10 +54,7 @@ inline constexpr int figure2StartTopTwips = cellHeightTwips / 2;
 
 // Figure positions inside their pane for a scroll value v: the left edge at −v cells, whatever
 // the start; the top edge v cells above where it started (reference figure 2: 0.5 − v cells).
-inline constexpr int figureLeftTwips(int hScroll)
-{
-    return -cellWidthTwips * hScroll;
-}
+inline constexpr int figureLeftTwips(int hScroll) { return -cellWidthTwips * hScroll; }
 inline constexpr int figureTopTwips(int startTopTwips, int vScroll)
 {
     return startTopTwips - cellHeightTwips * vScroll;

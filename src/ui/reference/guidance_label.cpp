@@ -22,10 +22,7 @@ GuidanceLabel::GuidanceLabel(QLabel* label, const QCursor& pointer) : QObject(la
     label->installEventFilter(this);
 }
 
-void GuidanceLabel::showArrowPointer()
-{
-    label_->setCursor(Qt::ArrowCursor);
-}
+void GuidanceLabel::showArrowPointer() { label_->setCursor(Qt::ArrowCursor); }
 
 // A click is a press and a release of the left button over the label, as with a button.
 bool GuidanceLabel::eventFilter(QObject* watched, QEvent* event)
@@ -36,8 +33,8 @@ bool GuidanceLabel::eventFilter(QObject* watched, QEvent* event)
         pressed_ = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
     } else if (event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
-        const bool click = pressed_ && mouse->button() == Qt::LeftButton &&
-                           label_->rect().contains(mouse->position().toPoint());
+        const bool click = pressed_ && mouse->button() == Qt::LeftButton
+                           && label_->rect().contains(mouse->position().toPoint());
         pressed_ = false;
         if (click)
             emit clicked();

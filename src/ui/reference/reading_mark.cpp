@@ -44,15 +44,9 @@ void ReadingMark::setReading(const std::optional<ChartReadingValue>& reading)
     update();
 }
 
-std::optional<QPointF> ReadingMark::dotTwips() const
-{
-    return dot_;
-}
+std::optional<QPointF> ReadingMark::dotTwips() const { return dot_; }
 
-QString ReadingMark::text() const
-{
-    return text_;
-}
+QString ReadingMark::text() const { return text_; }
 
 void ReadingMark::paintEvent(QPaintEvent*)
 {

@@ -36,9 +36,8 @@ ReferenceFigurePage::ReferenceFigurePage(const Setup& setup, QWidget* parent)
       hScroll_(makeScrollBar(setup.hScroll, Qt::Horizontal, setup.hScrollMaximum, this))
 {
     figure_->placeAt(setup.startTwips.x(), setup.startTwips.y());
-    connect(hScroll_, &QScrollBar::valueChanged, this, [this](int v) {
-        figure_->move(twipsToPixels(fa::figureLeftTwips(v)), figure_->y());
-    });
+    connect(hScroll_, &QScrollBar::valueChanged, this,
+            [this](int v) { figure_->move(twipsToPixels(fa::figureLeftTwips(v)), figure_->y()); });
     if (setup.vScroll) {
         vScroll_ = makeScrollBar(setup.vScroll, Qt::Vertical, setup.vScrollMaximum, this);
         const int startTop = setup.startTwips.y();

@@ -45,8 +45,7 @@ ReferenceFigurePage* makeFigure2(QWidget* parent)
 
 ReferencePanes::ReferencePanes(QWidget* parent)
     : QObject(parent), figure1_(makeFigure1(parent)), figure2_(makeFigure2(parent)),
-      alpha0_(new Alpha0Pane(parent)),
-      reading_(new ChartReading(figure2_->figure(), this))
+      alpha0_(new Alpha0Pane(parent)), reading_(new ChartReading(figure2_->figure(), this))
 {
     figure1_->hide();
     figure2_->hide();
@@ -55,25 +54,13 @@ ReferencePanes::ReferencePanes(QWidget* parent)
 
 ReferencePanes::~ReferencePanes() = default;
 
-QWidget* ReferencePanes::referenceFigure1() const
-{
-    return figure1_;
-}
+QWidget* ReferencePanes::referenceFigure1() const { return figure1_; }
 
-QWidget* ReferencePanes::referenceFigure2() const
-{
-    return figure2_;
-}
+QWidget* ReferencePanes::referenceFigure2() const { return figure2_; }
 
-QWidget* ReferencePanes::alpha0Pane() const
-{
-    return alpha0_;
-}
+QWidget* ReferencePanes::alpha0Pane() const { return alpha0_; }
 
-void ReferencePanes::setEdgeRatio(const QString& text)
-{
-    reading_->setEdgeRatio(text);
-}
+void ReferencePanes::setEdgeRatio(const QString& text) { reading_->setEdgeRatio(text); }
 
 std::optional<int> ReferencePanes::windowWidthTwips(const QWidget* pane) const
 {

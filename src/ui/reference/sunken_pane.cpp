@@ -22,9 +22,6 @@ void SunkenPane::resizeEvent(QResizeEvent* event)
     inside_->setGeometry(contentsRect());
 }
 
-void SunkenPane::setGeometryTwips(const QRect& twips)
-{
-    setGeometry(twipsRect(twips));
-}
+void SunkenPane::setGeometryTwips(const QRect& twips) { setGeometry(twipsRect(twips)); }
 
 } // namespace flange

@@ -16,8 +16,7 @@ namespace flange {
 
 namespace {
 
-QLabel* makeLabel(const char* name, const QString& text, QRect place, qreal points,
-                  QWidget* parent)
+QLabel* makeLabel(const char* name, const QString& text, QRect place, qreal points, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromUtf8(name));
@@ -37,8 +36,8 @@ QIcon noIcon()
 } // namespace
 
 AboutBox::AboutBox(QWidget* mainWindow)
-    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                           | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("ペルグリンのバージョン情報"));
@@ -49,8 +48,8 @@ AboutBox::AboutBox(QWidget* mainWindow)
     setAttribute(Qt::WA_DeleteOnClose);
     new OwnerLock(this, mainWindow);
 
-    auto* icon = new StoredPicture(QStringLiteral("Image1"), applicationIconResource(), 480, 480,
-                                   this);
+    auto* icon =
+        new StoredPicture(QStringLiteral("Image1"), applicationIconResource(), 480, 480, this);
     icon->placeAt(180, 150);
     makeLabel("Label1", QStringLiteral("ペルグリン"), twipsRect(780, 210, 2895, 495), 14.25, this);
     makeLabel("Label2", QStringLiteral("Ver.1.0"), twipsRect(1800, 690, 630, 180), 9, this);

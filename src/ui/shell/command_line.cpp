@@ -4,10 +4,7 @@ namespace flange {
 
 namespace {
 
-CommandLine refuse(const QString& message)
-{
-    return {CommandLine::Action::Refuse, {}, message};
-}
+CommandLine refuse(const QString& message) { return {CommandLine::Action::Refuse, {}, message}; }
 
 } // namespace
 
@@ -32,7 +29,8 @@ CommandLine parseCommandLine(const QStringList& arguments)
     if (!unknown.isEmpty())
         return refuse(QStringLiteral("不明なオプションです: %1").arg(unknown));
     if (files.size() > 1)
-        return refuse(QStringLiteral("開けるファイルは一つだけです: %1").arg(files.join(QLatin1Char(' '))));
+        return refuse(
+            QStringLiteral("開けるファイルは一つだけです: %1").arg(files.join(QLatin1Char(' '))));
     if (files.size() == 1 && files.constFirst().isEmpty())
         return refuse(QStringLiteral("ファイル名が空です"));
     if (files.size() == 1)
@@ -44,11 +42,12 @@ QString usageLine() { return QStringLiteral("使い方: flangecheck [鋼管仕�
 
 QString usageText()
 {
-    return usageLine() + QStringLiteral("ペルグリン: 丸型鋼管接合部の設計計算。\n"
-                                        "ファイルを指定すると、起動してからそのファイルを開きます。\n"
-                                        "\n"
-                                        "  --help     この説明を表示して終了します\n"
-                                        "  --version  版を表示して終了します\n");
+    return usageLine()
+           + QStringLiteral("ペルグリン: 丸型鋼管接合部の設計計算。\n"
+                            "ファイルを指定すると、起動してからそのファイルを開きます。\n"
+                            "\n"
+                            "  --help     この説明を表示して終了します\n"
+                            "  --version  版を表示して終了します\n");
 }
 
 QString versionText(const QString& version)

@@ -104,8 +104,8 @@ void Form4Test::printRun_data()
 {
     QTest::addColumn<QString>("printerText");
     QTest::addColumn<int>("failFrom");
-    QTest::addColumn<QString>("fileAnswer"); // empty: the user cancels the file dialog
-    QTest::addColumn<bool>("printed");       // a job was opened and the whole report drawn
+    QTest::addColumn<QString>("fileAnswer");    // empty: the user cancels the file dialog
+    QTest::addColumn<bool>("printed");          // a job was opened and the whole report drawn
     QTest::addColumn<bool>("answerNeverComes"); // the spooler takes the job without answering
     QTest::addColumn<QString>("warning");       // "failed", "unknown" or none
     QTest::addColumn<bool>("staysOpen");

@@ -4,8 +4,8 @@
 // without a modal window, and the clicks a user would make.
 
 #include "print_fakes.h"
-#include "ui/print/form4.h"
 #include "report_expectations.h"
+#include "ui/print/form4.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -38,8 +38,9 @@ struct PrintDialogHarness {
     // The print command of the main window, with the worked example as the design.
     Form4* open(PrinterAccess& printers)
     {
-        return dialog = openPrintDialog(dialog, printers, [] { return workedExampleRecord(); },
-                                        prompts, mainWindow.get());
+        return dialog = openPrintDialog(
+                   dialog, printers, [] { return workedExampleRecord(); }, prompts,
+                   mainWindow.get());
     }
 
     QComboBox* combo() const { return dialog->findChild<QComboBox*>("Combo1"); }

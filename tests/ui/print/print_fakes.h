@@ -4,8 +4,8 @@
 // without printers and without modal windows.
 
 #include "recording_print_job.h"
-#include "ui/print/print_prompts.h"
 #include "report/printer_access.h"
+#include "ui/print/print_prompts.h"
 
 #include <QStringList>
 
@@ -35,11 +35,10 @@ private:
 
 class FakePrinterAccess final : public PrinterAccess {
 public:
-    std::vector<PrinterEntry> printers{{"Alpha", "LPT1:", false},
-                                       {"Beta", "USB001", false},
-                                       {"PDFファイル", "", true}};
+    std::vector<PrinterEntry> printers{
+        {"Alpha", "LPT1:", false}, {"Beta", "USB001", false}, {"PDFファイル", "", true}};
     QString current = "Beta";
-    int failFrom = -1; // the jobs' first failing operation, -1 for none
+    int failFrom = -1;             // the jobs' first failing operation, -1 for none
     bool answerNeverComes = false; // the jobs are handed on but the spooler does not answer
 
     // What the dialog did.

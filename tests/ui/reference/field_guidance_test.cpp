@@ -27,10 +27,14 @@ using R = flange::DesignRecord;
 
 // The guidance captions of the stand-in pane, named as in the main window.
 const std::pair<flange::TextField, const char*> guidanceCaptions[] = {
-    {&R::boltCircleDiameter, "Label4"}, {&R::boltAllowableTension, "Label5"},
-    {&R::pipeDiameter, "Label6"},       {&R::flangeDiameter, "Label7"},
-    {&R::ribThickness, "Label8"},       {&R::ribHeight, "Label9"},
-    {&R::plateAllowableBending, "Label14"}, {&R::allowableShear, "Label16"},
+    {&R::boltCircleDiameter, "Label4"},
+    {&R::boltAllowableTension, "Label5"},
+    {&R::pipeDiameter, "Label6"},
+    {&R::flangeDiameter, "Label7"},
+    {&R::ribThickness, "Label8"},
+    {&R::ribHeight, "Label9"},
+    {&R::plateAllowableBending, "Label14"},
+    {&R::allowableShear, "Label16"},
     {&R::alpha0, "Label17"}};
 
 int openStressWindows()
@@ -80,12 +84,15 @@ private slots:
         auto* plain = new QLabel(QStringLiteral("(cm)すみ肉"), inputPane_);
         plain->setObjectName(QStringLiteral("Label10"));
         host_ = new AllowableStressWindowHost(client_.get());
-        guidance_ = new FieldGuidance(inputPane_, [this](flange::TextField field) -> QLabel* {
-            for (const auto& [f, name] : guidanceCaptions)
-                if (f == field)
-                    return label(name);
-            return nullptr;
-        }, *host_);
+        guidance_ = new FieldGuidance(
+            inputPane_,
+            [this](flange::TextField field) -> QLabel* {
+                for (const auto& [f, name] : guidanceCaptions)
+                    if (f == field)
+                        return label(name);
+                return nullptr;
+            },
+            *host_);
         client_->show();
     }
 

@@ -145,7 +145,7 @@ private slots:
     {
         show(Pane::Figure1); // 900 pixels wide: showing a figure narrows the window
         const int w = clientPixelsAt11000 * twipsPerPixel; // 10875
-        const int h = clientHeightPixels * twipsPerPixel; // 6600
+        const int h = clientHeightPixels * twipsPerPixel;  // 6600
         QCOMPARE(twipsOf(child("Picture3")), QRect(4905, 0, w - 4905, h - 255));
         QCOMPARE(twipsOf(child("HScroll2")), QRect(4905, h - 255, w - 4905, 255));
 
@@ -284,9 +284,9 @@ private slots:
         // Within a pixel of the place inside the pane: 15 twips per pixel, rounded
         const QRect g = control->geometry();
         const QRect got(g.topLeft() * twipsPerPixel, g.size() * twipsPerPixel);
-        QVERIFY2(std::abs(got.x() - twips.x()) < 15 && std::abs(got.y() - twips.y()) < 15 &&
-                     std::abs(got.width() - twips.width()) < 15 &&
-                     std::abs(got.height() - twips.height()) < 15,
+        QVERIFY2(std::abs(got.x() - twips.x()) < 15 && std::abs(got.y() - twips.y()) < 15
+                     && std::abs(got.width() - twips.width()) < 15
+                     && std::abs(got.height() - twips.height()) < 15,
                  qPrintable(name));
     }
 
