@@ -52,8 +52,11 @@ std::optional<size_t> columnIndex(const std::vector<std::string_view>& header,
 SampledCurve::SampledCurve(std::vector<CurvePoint> points) : points_(std::move(points))
 {
     std::ranges::stable_sort(points_, {}, &CurvePoint::x);
-    const auto [first, last] = std::ranges::unique(points_, {}, &CurvePoint::x);
-    points_.erase(first, last);
+    // Not std::ranges::unique: its subrange result does not compile with the fuzzers' clang.
+    const auto last =
+        std::unique(points_.begin(), points_.end(),
+                    [](const CurvePoint& a, const CurvePoint& b) { return a.x == b.x; });
+    points_.erase(last, points_.end());
 }
 
 SampledCurve SampledCurve::fromCsv(std::string_view csv, std::string_view xColumn,
