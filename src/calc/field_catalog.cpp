@@ -50,7 +50,7 @@ constexpr std::array<FieldInfo, 16> results{{
     {&R::weldRatio, "weldRatio", "Text33", "溶接応力度比 τS/(fS×1.5)", ""},
 }};
 
-constexpr std::array<VerdictInfo, 4> verdicts{{
+constexpr std::array<JudgementInfo, 4> judgements{{
     {&R::boltVerdict, "boltVerdict"},
     {&R::thicknessVerdict, "thicknessVerdict"},
     {&R::ribVerdict, "ribVerdict"},
@@ -61,7 +61,7 @@ constexpr std::array<VerdictInfo, 4> verdicts{{
 
 std::span<const FieldInfo> inputFieldInfos() { return inputs; }
 std::span<const FieldInfo> resultFieldInfos() { return results; }
-std::span<const VerdictInfo> verdictInfos() { return verdicts; }
+std::span<const JudgementInfo> judgementInfos() { return judgements; }
 
 const FieldInfo& fieldInfo(TextField field)
 {

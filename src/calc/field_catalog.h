@@ -19,15 +19,15 @@ struct FieldInfo {
     std::string_view unit;    // e.g. "cm2"; empty for ratios and counts without unit
 };
 
-struct VerdictInfo {
-    VerdictField field;
+struct JudgementInfo {
+    JudgementField field;
     std::string_view name; // e.g. "boltVerdict"
 };
 
 // The 17 inputs in design file order, then the 16 results in control order.
 std::span<const FieldInfo> inputFieldInfos();
 std::span<const FieldInfo> resultFieldInfos();
-std::span<const VerdictInfo> verdictInfos();
+std::span<const JudgementInfo> judgementInfos();
 
 // The catalogue entry of a field of the record.
 const FieldInfo& fieldInfo(TextField field);

@@ -15,12 +15,14 @@ WalkResult walkDesign(const DesignInputs& inputs)
         result.step = flow.currentStep();
         if (flow.calculate() == CalculationOutcome::Status::MissingInput) {
             result.record = flow.record();
+            result.hints = flow.hints();
             return result;
         }
     } while (flow.enterNextStep());
     result.record = flow.record();
+    result.hints = flow.hints();
     const bool allOk = std::ranges::all_of(allSteps, [&](Step step) {
-        return step == Step::BShape || flow.judgement(step) == JudgementState::Ok;
+        return step == Step::BShape || flow.judgement(step) == Judgement::Ok;
     });
     result.status = result.step == Step::D && allOk ? WalkStatus::Ok : WalkStatus::Ng;
     return result;

@@ -8,7 +8,10 @@
 
 #include "calc/calculate_actions.h"
 #include "calc/design_record.h"
+#include "calc/hints.h"
 #include "io/design_file.h"
+
+#include <vector>
 
 namespace flange {
 
@@ -21,7 +24,8 @@ enum class WalkStatus {
 struct WalkResult {
     Step step = Step::A; // where the walk stopped
     WalkStatus status = WalkStatus::MissingInput;
-    DesignRecord record; // as the main window would show it there
+    DesignRecord record;     // as the main window would show it there
+    std::vector<Hint> hints; // the step flow's hints there
 };
 
 WalkResult walkDesign(const DesignInputs& inputs);

@@ -16,7 +16,7 @@ struct StepFields {
     Step step;
     std::span<const TextField> inputs; // in the order of the input rows
     TextField headline;                // the result shown on the results pane
-    VerdictField verdict;              // nullptr for step B shape, which has no judgement
+    JudgementField judgement;          // nullptr for step B shape, which has no judgement
     CalculationOutcome (*calculate)(const DesignRecord&);
 };
 

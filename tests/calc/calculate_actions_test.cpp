@@ -1,6 +1,6 @@
 // The five calculate actions on the worked example and on designs that fail: which fields each
-// writes, which judgements it shows, how it sets the next-step buttons, and that a missing input
-// changes nothing at all.
+// writes, which judgements it makes and with which texts, and that a missing input changes nothing
+// at all. What the step flow makes of the judgements is in tests/flow/step_outcome_test.cpp.
 
 #include "calc/calculate_actions.h"
 #include "calc/field_catalog.h"
@@ -45,23 +45,14 @@ std::map<std::string, std::string> merged(std::initializer_list<std::map<std::st
     return all;
 }
 
-// The outcome's steps A to D in one line each: gates as '+' enabled, '-' disabled, '.' unchanged;
 // clang-format on
-// judgements as 'O' OK, 'N' NG, '.' not judged.
-std::string gates(const CalculationOutcome& o)
-{
-    std::string code;
-    for (Step s : allSteps)
-        code += o[s].next == Gate::Enabled ? '+' : o[s].next == Gate::Disabled ? '-' : '.';
-    return code;
-}
-
+// The outcome's judgements of steps A to D in one line: 'O' OK, 'N' NG, '.' not judged.
 std::string judgements(const CalculationOutcome& o)
 {
     std::string code;
     for (Step s : allSteps) {
-        const JudgementState j = o[s].judgement;
-        code += j == JudgementState::Ok ? 'O' : j == JudgementState::Ng ? 'N' : '.';
+        const auto j = o.judgement(s);
+        code += !j ? '.' : *j == Judgement::Ok ? 'O' : 'N';
     }
     return code;
 }
@@ -70,14 +61,13 @@ struct ActionCase {
     const char* name;
     Action action;
     std::map<std::string, std::string> results; // every other result must stay empty
-    Judgement bolt, thickness, rib, weld;
-    const char* gates;
+    JudgementLabel bolt, thickness, rib, weld;
     const char* judgements;
 };
 
 class WorkedExampleTest : public ::testing::TestWithParam<ActionCase> {};
 
-TEST_P(WorkedExampleTest, WritesEveryResultAndSetsTheGates)
+TEST_P(WorkedExampleTest, WritesEveryResultAndJudgement)
 {
     const auto& c = GetParam();
     const auto outcome = c.action(workedExampleInputs());
@@ -91,33 +81,33 @@ TEST_P(WorkedExampleTest, WritesEveryResultAndSetsTheGates)
     EXPECT_EQ(outcome.record.thicknessVerdict, c.thickness);
     EXPECT_EQ(outcome.record.ribVerdict, c.rib);
     EXPECT_EQ(outcome.record.weldVerdict, c.weld);
-    EXPECT_EQ(gates(outcome), c.gates);
     EXPECT_EQ(judgements(outcome), c.judgements);
     // The inputs are never touched.
     for (const auto& info : inputFieldInfos())
         EXPECT_EQ(outcome.record.*info.field, workedExampleInputs().*info.field) << info.name;
 }
 
-const Judgement initialRatio{"< 1.0", false};
-const Judgement initialThickness{"(cm) < t", false};
+const JudgementLabel initialRatio{"< 1.0", false};
+const JudgementLabel initialThickness{"(cm) < t", false};
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Actions, WorkedExampleTest,
     ::testing::Values(
-        ActionCase{"Bolts", calculateBolts, boltResults, {ok, true}, initialThickness, initialRatio,
-                   initialRatio, "+....", "O...."},
-        // The plate shape step recomputes section A but leaves its judgement and gate alone.
+        // The actions write judgement texts only; which are shown is the step flow's decision.
+        ActionCase{"Bolts", calculateBolts, boltResults, {ok, false}, initialThickness, initialRatio,
+                   initialRatio, "O...."},
+        // The plate shape step recomputes section A but leaves its judgement alone.
         ActionCase{"PlateShape", calculatePlateShape, merged({boltResults, panelResults}),
-                   initialRatio, initialThickness, initialRatio, initialRatio, ".+...", "....."},
+                   initialRatio, initialThickness, initialRatio, initialRatio, "....."},
         ActionCase{"PlateThickness", calculatePlateThickness,
                    merged({boltResults, panelResults, plateAndRibResults}), {ok, false},
-                   {thicknessOk, true}, {ok, false}, initialRatio, "..+..", "O.OO."},
+                   {thicknessOk, false}, {ok, false}, initialRatio, "O.OO."},
         ActionCase{"Ribs", calculateRibs, merged({boltResults, panelResults, plateAndRibResults}),
-                   {ok, false}, {thicknessOk, true}, {ok, true}, initialRatio, "..++.", "O.OO."},
+                   {ok, false}, {thicknessOk, false}, {ok, false}, initialRatio, "O.OO."},
         ActionCase{"Welds", calculateWelds,
                    merged({boltResults, panelResults, plateAndRibResults, weldResults}), {ok, false},
-                   {thicknessOk, true}, {ok, true}, {ok, true}, "..++.", "O.OOO"}),
+                   {thicknessOk, false}, {ok, false}, {ok, false}, "O.OOO"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct MissingCase {
@@ -141,7 +131,7 @@ TEST_P(MissingInputTest, AnyEmptyCheckedInputLeavesTheRecordUntouched)
         const auto outcome = c.action(r);
         EXPECT_EQ(outcome.status, Status::MissingInput) << fieldInfo(field).name;
         EXPECT_EQ(outcome.record, r) << fieldInfo(field).name;
-        EXPECT_EQ(gates(outcome), ".....");
+        EXPECT_EQ(judgements(outcome), ".....");
     }
 }
 
@@ -197,50 +187,48 @@ TEST(CalculatePlateThickness, EmptyRibInputsStillWriteTheRibShearForce)
     EXPECT_EQ(outcome.record.ribShearStress, "");
     EXPECT_EQ(outcome.record.ribRatio, "");
     // The hidden rib judgement gets a new text (NG: nothing was computed) and stays hidden.
-    EXPECT_EQ(outcome.record.ribVerdict, (Judgement{"> 1.0・・・・・・・・ＮＧ", false}));
-    EXPECT_EQ(gates(outcome), "..+..");
+    EXPECT_EQ(outcome.record.ribVerdict, (JudgementLabel{"> 1.0・・・・・・・・ＮＧ", false}));
     EXPECT_EQ(judgements(outcome), "O.ON.");
 }
 
-TEST(CalculateBolts, NgDisablesNext)
+TEST(CalculateBolts, Ng)
 {
     DesignRecord r = workedExampleInputs();
     r.bendingMoment = "1200"; // doubles the bolt tension
     const auto outcome = calculateBolts(r);
     EXPECT_EQ(outcome.record.boltRatio, "1.662"); // 20.00 / 5.73 = 3.49; 3.49 / 2.1
-    EXPECT_EQ(outcome.record.boltVerdict, (Judgement{"> 1.0・・・・・・・・ＮＧ", true}));
-    EXPECT_EQ(gates(outcome), "-....");
+    EXPECT_EQ(outcome.record.boltVerdict.text, "> 1.0・・・・・・・・ＮＧ");
+    EXPECT_EQ(judgements(outcome), "N....");
 }
 
-TEST(CalculatePlateShape, AlwaysEnablesNextWhateverTheValues)
+TEST(CalculatePlateShape, CalculatesWhateverTheValuesAndJudgesNothing)
 {
     DesignRecord r = workedExampleInputs();
     r.boltCount = "0";
     r.flangeDiameter = "x";
     const auto outcome = calculatePlateShape(r);
     ASSERT_EQ(outcome.status, Status::Calculated);
-    EXPECT_EQ(gates(outcome), ".+...");
+    EXPECT_EQ(judgements(outcome), ".....");
     EXPECT_EQ(outcome.record.edgeRatio, "");
 }
 
-TEST(CalculateWelds, NgAtTheWeldsIsShownWithoutGate)
+TEST(CalculateWelds, NgAtTheWelds)
 {
     DesignRecord r = workedExampleInputs();
     r.weldLength = "5";
     const auto outcome = calculateWelds(r);
     EXPECT_EQ(outcome.record.weldRatio, "2.822");
-    EXPECT_EQ(outcome.record.weldVerdict, (Judgement{"> 1.0・・・・・・・・ＮＧ", true}));
-    EXPECT_EQ(gates(outcome), "..++.");
+    EXPECT_EQ(outcome.record.weldVerdict.text, "> 1.0・・・・・・・・ＮＧ");
     EXPECT_EQ(judgements(outcome), "O.OON");
 }
 
-TEST(CalculateRibs, ThicknessNgDisablesItsGateRibOkEnablesItsOwn)
+TEST(CalculateRibs, ThicknessNgRibOk)
 {
     DesignRecord r = workedExampleInputs();
     r.flangeThickness = "1.55"; // equal to the required thickness
     const auto outcome = calculateRibs(r);
-    EXPECT_EQ(outcome.record.thicknessVerdict, (Judgement{"(cm) > t ・・ＮＧ", true}));
-    EXPECT_EQ(gates(outcome), "..-+.");
+    EXPECT_EQ(outcome.record.thicknessVerdict.text, "(cm) > t ・・ＮＧ");
+    EXPECT_EQ(judgements(outcome), "O.NO.");
 }
 
 TEST(CalculateActions, ResultsFollowTheCurrentInputsOfAllEarlierSteps)

@@ -126,7 +126,7 @@ struct ResultBlock {
     int lineEnd;
     Placed picture;
     Placed headline;
-    Placed verdict;
+    Placed judgement;
     Placed back;
     Placed next;
 };
