@@ -1,36 +1,12 @@
 #include "calc/calculate_actions.h"
 
+#include "calc/design_inputs.h"
 #include "calc/record_operations.h"
 #include "calc/section_stages.h"
 
 namespace flange {
 
 namespace {
-
-using R = DesignRecord;
-
-// clang-format off
-constexpr std::array<TextField, 6> boltList{
-    &R::boltArea, &R::boltCount, &R::boltCircleDiameter,
-    &R::boltAllowableTension, &R::shearForce, &R::bendingMoment};
-constexpr std::array<TextField, 8> plateShapeList{
-    &R::boltArea, &R::boltCount, &R::boltCircleDiameter, &R::boltAllowableTension,
-    &R::shearForce, &R::bendingMoment, &R::pipeDiameter, &R::flangeDiameter};
-constexpr std::array<TextField, 11> plateThicknessList{
-    &R::boltArea, &R::boltCount, &R::boltCircleDiameter, &R::boltAllowableTension,
-    &R::shearForce, &R::bendingMoment, &R::pipeDiameter, &R::flangeDiameter,
-    &R::plateAllowableBending, &R::flangeThickness, &R::alpha0};
-constexpr std::array<TextField, 14> ribList{
-    &R::boltArea, &R::boltCount, &R::boltCircleDiameter, &R::boltAllowableTension,
-    &R::shearForce, &R::bendingMoment, &R::pipeDiameter, &R::flangeDiameter,
-    &R::plateAllowableBending, &R::flangeThickness, &R::alpha0,
-    &R::ribThickness, &R::ribHeight, &R::allowableShear};
-constexpr std::array<TextField, 16> weldList{
-    &R::boltArea, &R::boltCount, &R::boltCircleDiameter, &R::boltAllowableTension,
-    &R::shearForce, &R::bendingMoment, &R::pipeDiameter, &R::flangeDiameter,
-    &R::plateAllowableBending, &R::flangeThickness, &R::alpha0,
-    &R::ribThickness, &R::ribHeight, &R::allowableShear, &R::filletSize, &R::weldLength};
-// clang-format on
 
 void judged(CalculationOutcome& o, Step step, Judgement judgement)
 {
@@ -39,12 +15,11 @@ void judged(CalculationOutcome& o, Step step, Judgement judgement)
 
 // Runs the missing-input check and, when it passes, the action's sections on a copy of the record.
 template <class Sections>
-CalculationOutcome calculate(const DesignRecord& record, std::span<const TextField> inputs,
-                             Sections runSections)
+CalculationOutcome calculate(const DesignRecord& record, Step step, Sections runSections)
 {
     CalculationOutcome outcome;
     outcome.record = record;
-    if (missingInputCheck(record, inputs))
+    if (missingInputCheck(record, calculationInputs(step)))
         return outcome;
     outcome.status = CalculationOutcome::Status::Calculated;
     runSections(outcome);
@@ -65,22 +40,16 @@ std::optional<double> runThroughRibs(CalculationOutcome& o, NumberPattern boltSt
 
 } // namespace
 
-std::span<const TextField> boltInputs() { return boltList; }
-std::span<const TextField> plateShapeInputs() { return plateShapeList; }
-std::span<const TextField> plateThicknessInputs() { return plateThicknessList; }
-std::span<const TextField> ribInputs() { return ribList; }
-std::span<const TextField> weldInputs() { return weldList; }
-
 CalculationOutcome calculateBolts(const DesignRecord& record)
 {
-    return calculate(record, boltList, [](CalculationOutcome& o) {
+    return calculate(record, Step::A, [](CalculationOutcome& o) {
         judged(o, Step::A, *runBoltStage(o.record, NumberPattern::TwoDecimals, true).judgement);
     });
 }
 
 CalculationOutcome calculatePlateShape(const DesignRecord& record)
 {
-    return calculate(record, plateShapeList, [](CalculationOutcome& o) {
+    return calculate(record, Step::BShape, [](CalculationOutcome& o) {
         const auto bolts = runBoltStage(o.record, NumberPattern::TwoDecimals, false);
         runPlateShapeStage(o.record, bolts.tension);
     });
@@ -88,19 +57,19 @@ CalculationOutcome calculatePlateShape(const DesignRecord& record)
 
 CalculationOutcome calculatePlateThickness(const DesignRecord& record)
 {
-    return calculate(record, plateThicknessList,
+    return calculate(record, Step::BThickness,
                      [](CalculationOutcome& o) { runThroughRibs(o, NumberPattern::TwoDecimals); });
 }
 
 CalculationOutcome calculateRibs(const DesignRecord& record)
 {
-    return calculate(record, ribList,
+    return calculate(record, Step::C,
                      [](CalculationOutcome& o) { runThroughRibs(o, NumberPattern::TwoDecimals); });
 }
 
 CalculationOutcome calculateWelds(const DesignRecord& record)
 {
-    return calculate(record, weldList, [](CalculationOutcome& o) {
+    return calculate(record, Step::D, [](CalculationOutcome& o) {
         const auto shearForce = runThroughRibs(o, NumberPattern::ThreeDecimals);
         judged(o, Step::D, runWeldStage(o.record, shearForce));
     });

@@ -41,11 +41,7 @@ CalculationOutcome calculateRibs(const DesignRecord& record);
 // Step D: sections A to D and their four judgements; the bolt stress with three decimals.
 CalculationOutcome calculateWelds(const DesignRecord& record);
 
-// The fields each action's missing-input check covers.
-std::span<const TextField> boltInputs();
-std::span<const TextField> plateShapeInputs();
-std::span<const TextField> plateThicknessInputs();
-std::span<const TextField> ribInputs();
-std::span<const TextField> weldInputs();
+// The fields each action's missing-input check covers are calculationInputs(step)
+// (calc/design_inputs.h).
 
 } // namespace flange

@@ -68,24 +68,10 @@ struct DesignRecord {
     bool operator==(const DesignRecord&) const = default;
 };
 
-// Pointers to the members, so that code can walk the fields in a fixed order.
+// Pointers to the members, so that code can walk the fields in a fixed order (the inputs in the
+// table of calc/design_inputs.h).
 using TextField = std::string DesignRecord::*;
 using JudgementField = JudgementLabel DesignRecord::*;
-
-// The 17 inputs in the order of the design file (bolt size first, alpha0 last).
-// clang-format off
-inline constexpr std::array<TextField, 17> inputFieldsInFileOrder{
-    &DesignRecord::boltSize,           &DesignRecord::boltArea,
-    &DesignRecord::boltCount,          &DesignRecord::boltCircleDiameter,
-    &DesignRecord::boltAllowableTension, &DesignRecord::pipeDiameter,
-    &DesignRecord::flangeDiameter,     &DesignRecord::ribThickness,
-    &DesignRecord::ribHeight,          &DesignRecord::filletSize,
-    &DesignRecord::weldLength,         &DesignRecord::shearForce,
-    &DesignRecord::bendingMoment,      &DesignRecord::plateAllowableBending,
-    &DesignRecord::flangeThickness,    &DesignRecord::allowableShear,
-    &DesignRecord::alpha0,
-};
-// clang-format on
 
 // The 16 results in the order of their controls (Text18 .. Text33).
 // clang-format off

@@ -1,8 +1,10 @@
 #pragma once
 
 // What the program knows about each text field of the design record: its name, the main-window
-// control that shows it, the caption an engineer reads beside it and its unit.
+// control that shows it, the caption an engineer reads beside it and its unit (the inputs' table is
+// calc/design_inputs.h), and the names of the judgements.
 
+#include "calc/design_inputs.h"
 #include "calc/design_record.h"
 
 #include <optional>
@@ -10,14 +12,6 @@
 #include <string_view>
 
 namespace flange {
-
-struct FieldInfo {
-    TextField field;
-    std::string_view name;    // record field name, e.g. "boltArea"
-    std::string_view control; // main-window control, e.g. "Text2"
-    std::string_view caption; // what an engineer calls the value, e.g. in the checker's output
-    std::string_view unit;    // e.g. "cm2"; empty for ratios and counts without unit
-};
 
 struct JudgementInfo {
     JudgementField field;

@@ -20,7 +20,7 @@ void addUnreadableNumbers(const DesignRecord& record, std::vector<Hint>& hints)
 {
     for (const FieldInfo& input : inputFieldInfos()) {
         const std::string& text = record.*input.field;
-        if (input.field == &R::boltSize || text.empty() || parseNumber(text))
+        if (!input.number || text.empty() || parseNumber(text))
             continue;
         hints.push_back({HintKind::UnreadableNumber,
                          {input.field},

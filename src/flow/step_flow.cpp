@@ -113,7 +113,7 @@ void StepFlow::pageReset()
     recordChanged();
 }
 
-void StepFlow::openDesign(const std::array<std::string, 17>& inputsInFileOrder)
+void StepFlow::openDesign(const DesignInputs& inputsInFileOrder)
 {
     pageReset();
     for (std::size_t i = 0; i < inputFieldsInFileOrder.size(); ++i)

@@ -12,6 +12,7 @@
 // checker walks it.
 
 #include "calc/calculate_actions.h"
+#include "calc/design_inputs.h"
 #include "calc/design_record.h"
 #include "calc/hints.h"
 #include "flow/step.h"
@@ -57,7 +58,7 @@ public:
     // Returns to step A with every field empty and every later row and block hidden.
     void pageReset();
     // A page reset, then the 17 inputs in design file order, as opening a design file does.
-    void openDesign(const std::array<std::string, 17>& inputsInFileOrder);
+    void openDesign(const DesignInputs& inputsInFileOrder);
     // Runs the calculate action of the current step. With MissingInput nothing has changed.
     CalculationOutcome::Status calculate();
 

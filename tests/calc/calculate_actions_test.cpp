@@ -113,7 +113,7 @@ INSTANTIATE_TEST_SUITE_P(
 struct MissingCase {
     const char* name;
     Action action;
-    std::span<const TextField> (*inputs)();
+    Step step;
 };
 // clang-format on
 
@@ -125,7 +125,7 @@ TEST_P(MissingInputTest, AnyEmptyCheckedInputLeavesTheRecordUntouched)
     DesignRecord before = workedExampleInputs();
     before.boltRatio = "0.500"; // stale results and judgements must survive as they are
     before.boltVerdict = {"> 1.0・・・・・・・・ＮＧ", true};
-    for (TextField field : c.inputs()) {
+    for (TextField field : calculationInputs(c.step)) {
         DesignRecord r = before;
         (r.*field).clear();
         const auto outcome = c.action(r);
@@ -144,22 +144,24 @@ TEST_P(MissingInputTest, BoltSizeIsNeverChecked)
 
 INSTANTIATE_TEST_SUITE_P(
     Actions, MissingInputTest,
-    ::testing::Values(MissingCase{"Bolts", calculateBolts, boltInputs},
-                      MissingCase{"PlateShape", calculatePlateShape, plateShapeInputs},
-                      MissingCase{"PlateThickness", calculatePlateThickness, plateThicknessInputs},
-                      MissingCase{"Ribs", calculateRibs, ribInputs},
-                      MissingCase{"Welds", calculateWelds, weldInputs}),
+    ::testing::Values(MissingCase{"Bolts", calculateBolts, Step::A},
+                      MissingCase{"PlateShape", calculatePlateShape, Step::BShape},
+                      MissingCase{"PlateThickness", calculatePlateThickness, Step::BThickness},
+                      MissingCase{"Ribs", calculateRibs, Step::C},
+                      MissingCase{"Welds", calculateWelds, Step::D}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(MissingInputLists, EachStepChecksItsOwnInputsAndAllEarlierOnes)
 {
-    EXPECT_EQ(boltInputs().size(), 6u);
-    EXPECT_EQ(plateShapeInputs().size(), 8u);
-    EXPECT_EQ(plateThicknessInputs().size(), 11u);
-    EXPECT_EQ(ribInputs().size(), 14u);
-    EXPECT_EQ(weldInputs().size(), 16u);
-    const std::span<const TextField> lists[] = {boltInputs(), plateShapeInputs(),
-                                                plateThicknessInputs(), ribInputs(), weldInputs()};
+    EXPECT_EQ(calculationInputs(Step::A).size(), 6u);
+    EXPECT_EQ(calculationInputs(Step::BShape).size(), 8u);
+    EXPECT_EQ(calculationInputs(Step::BThickness).size(), 11u);
+    EXPECT_EQ(calculationInputs(Step::C).size(), 14u);
+    EXPECT_EQ(calculationInputs(Step::D).size(), 16u);
+    const std::span<const TextField> lists[] = {
+        calculationInputs(Step::A), calculationInputs(Step::BShape),
+        calculationInputs(Step::BThickness), calculationInputs(Step::C),
+        calculationInputs(Step::D)};
     for (std::size_t i = 1; i < std::size(lists); ++i)
         for (std::size_t k = 0; k < lists[i - 1].size(); ++k)
             EXPECT_EQ(lists[i][k], lists[i - 1][k]);
