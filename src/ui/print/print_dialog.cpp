@@ -1,13 +1,13 @@
 #include "ui/print/print_dialog.h"
 
 #include "report/calculation_report.h"
-#include "report/printer_access.h"
 #include "ui/common/gothic_font.h"
 #include "ui/common/outer_size.h"
 #include "ui/common/owner_lock.h"
 #include "ui/common/twips.h"
 #include "ui/common/window_keys.h"
 #include "ui/print/print_prompts.h"
+#include "ui/print/printer_access.h"
 
 #include <QComboBox>
 #include <QGroupBox>

@@ -7,10 +7,10 @@
 // open (the about box, the print dialog, the allowable-stress window); with no window left the
 // application ends. Nothing is asked and nothing is saved.
 
-#include "report/system_printer_access.h"
 #include "ui/main/main_window.h"
 #include "ui/print/message_box_print_prompts.h"
 #include "ui/print/print_dialog.h"
+#include "ui/print/system_printer_access.h"
 #include "ui/reference/allowable_stress_window_host.h"
 #include "ui/reference/reference_panes.h"
 #include "ui/shell/about_box.h"
