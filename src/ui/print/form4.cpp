@@ -2,6 +2,7 @@
 
 #include "report/calculation_report.h"
 #include "report/printer_access.h"
+#include "report/report_fit.h"
 #include "ui/common/gothic_font.h"
 #include "ui/common/outer_size.h"
 #include "ui/common/owner_lock.h"
@@ -131,6 +132,10 @@ void Form4::print()
 
 bool Form4::printOn(const QString& deviceName, bool toFile)
 {
+    if (const auto tooWide = fieldTooWideForReport(record_())) {
+        prompts_.warnReportRefused(this, tooWideForReportReason(*tooWide));
+        return false;
+    }
     // Printing on another printer than the one named would be worse than not printing.
     if (!printers_.selectPrinter(deviceName)) {
         prompts_.warnPrintFailed(this, deviceName);

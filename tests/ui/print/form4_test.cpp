@@ -22,6 +22,7 @@ private slots:
     void propertiesGoToTheNameInTheList();
     void printRun_data();
     void printRun();
+    void aTextTooWideForTheReportIsRefusedNamingItsField();
 
 private:
     PrintDialogHarness ui_;
@@ -163,6 +164,22 @@ void Form4Test::printRun()
              warning == "unknown" ? QStringList{printerText} : QStringList{});
     QCOMPARE(ui_.dialogOpen(), staysOpen);
     QCOMPARE(ui_.mainWindow->isEnabled(), !staysOpen);
+}
+
+void Form4Test::aTextTooWideForTheReportIsRefusedNamingItsField()
+{
+    ui_.record.requiredThickness = std::string(39, '9') + ".000";
+    ui_.prompts.pdfFileAnswer = QStringLiteral("/nowhere/never.pdf");
+    ui_.open(*printers_);
+    for (const char* printer : {"Beta", "PDFファイル"}) {
+        ui_.combo()->setEditText(printer);
+        ui_.press("Command1");
+    }
+    QCOMPARE(ui_.prompts.refusals.size(), 2);
+    QVERIFY(ui_.prompts.refusals.front().contains("「プレート厚さ」"));
+    QVERIFY2(!printers_->lastJob, "no printer was given a job");
+    QCOMPARE(ui_.prompts.fileNameQuestions, 0);
+    QVERIFY(ui_.dialogOpen());
 }
 
 QTEST_MAIN(Form4Test)
