@@ -12,7 +12,7 @@
 // error in CSV, and nothing in the plain listing (its message goes to standard error).
 
 #include "cli/check_arguments.h"
-#include "cli/design_walk.h"
+#include "suggest/design_walk.h"
 #include "cli/walk_report.h"
 
 #include <QByteArray>

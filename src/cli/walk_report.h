@@ -3,7 +3,7 @@
 // What the command-line checker prints about one walked design: a plain listing for people, or
 // JSON and CSV cells for scripts and spreadsheets.
 
-#include "cli/design_walk.h"
+#include "suggest/design_walk.h"
 
 #include <QByteArray>
 #include <QString>
