@@ -9,6 +9,7 @@
 #include "cli/shown_text.h"
 #include "report/report_fit.h"
 #include "report/report_pdf.h"
+#include "suggest/suggestions.h"
 
 #include <QDir>
 
@@ -156,7 +157,10 @@ int runCheckCommand(const QByteArrayList& arguments, CheckSink& sink)
         } else {
             const WalkResult walk = walkDesign(*source.inputs);
             tally.add(walk.status, !findHints(walk.record).empty());
-            sink.out(output.design(shown, walk));
+            std::optional<std::vector<Suggestion>> suggestions;
+            if (options.suggest)
+                suggestions = findSuggestions(*source.inputs, walk);
+            sink.out(output.design(shown, walk, suggestions ? &*suggestions : nullptr));
             if (reports) {
                 if (const auto problem = reports->write(file, walk)) {
                     ++tally.fileErrors;

@@ -5,7 +5,7 @@
 
 #include "print_fakes.h"
 #include "report_expectations.h"
-#include "ui/print/form4.h"
+#include "ui/print/print_dialog.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -20,7 +20,7 @@ namespace flange::testing {
 struct PrintDialogHarness {
     std::unique_ptr<QWidget> mainWindow;
     FakePrintPrompts prompts;
-    QPointer<Form4> dialog;
+    QPointer<PrintDialog> dialog;
     DesignRecord record; // the design printed: the worked example unless a test changes it
 
     void start()
@@ -38,7 +38,7 @@ struct PrintDialogHarness {
     }
 
     // The print command of the main window, with `record` as the design.
-    Form4* open(PrinterAccess& printers)
+    PrintDialog* open(PrinterAccess& printers)
     {
         return dialog = openPrintDialog(
                    dialog, printers, [this] { return record; }, prompts, mainWindow.get());
