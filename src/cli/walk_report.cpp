@@ -5,6 +5,7 @@
 #include "cli/hint_report.h"
 #include "cli/json_text.h"
 #include "cli/shown_text.h"
+#include "cli/suggestion_report.h"
 
 #include <QString>
 
@@ -92,7 +93,8 @@ std::string_view statusName(WalkStatus status)
     return {};
 }
 
-QByteArray plainReport(const QString& file, const WalkResult& walk)
+QByteArray plainReport(const QString& file, const WalkResult& walk,
+                       const std::vector<Suggestion>* suggestions)
 {
     QByteArray out;
     out.reserve(2048);
@@ -115,10 +117,13 @@ QByteArray plainReport(const QString& file, const WalkResult& walk)
     }
     appendPlainHints(out, findHints(walk.record));
     out += "［結論］ " + conclusion(walk).toUtf8() + '\n';
+    if (suggestions)
+        appendPlainSuggestions(out, *suggestions, walk.record);
     return out;
 }
 
-QByteArray jsonReport(const QString& file, const WalkResult& walk, JsonLayout layout)
+QByteArray jsonReport(const QString& file, const WalkResult& walk, JsonLayout layout,
+                      const std::vector<Suggestion>* suggestions)
 {
     // Members in the order of their names, as QJsonObject keeps them.
     static const std::vector<const FieldInfo*> fieldsByName = [] {
@@ -147,6 +152,8 @@ QByteArray jsonReport(const QString& file, const WalkResult& walk, JsonLayout la
     writeJsonHints(json, findHints(walk.record));
     json.member("status", statusName(walk.status));
     json.member("step", stepName(walk.step));
+    if (suggestions)
+        writeJsonSuggestions(json, *suggestions, walk.record);
     json.beginObject("verdicts");
     for (const VerdictInfo* info : verdictsByName) {
         const Judgement& judgement = walk.record.*info->field;

@@ -1,6 +1,7 @@
 #include "ui/print/print_dialog.h"
 
 #include "report/calculation_report.h"
+#include "report/report_fit.h"
 #include "ui/common/gothic_font.h"
 #include "ui/common/outer_size.h"
 #include "ui/common/twips.h"
@@ -137,6 +138,10 @@ void PrintDialog::print()
 
 void PrintDialog::printOn(const QString& deviceName, bool toFile)
 {
+    if (const auto tooWide = fieldTooWideForReport(record_())) {
+        prompts_.warnReportRefused(this, tooWideForReportReason(*tooWide));
+        return;
+    }
     // Printing on another printer than the one named would be worse than not printing.
     if (!printers_.selectPrinter(deviceName)) {
         prompts_.warnPrintFailed(this, deviceName);

@@ -23,6 +23,7 @@ private slots:
     void printRun_data();
     void printRun();
     void answerThatComesLaterIsToldWhenItComes();
+    void aTextTooWideForTheReportIsRefusedNamingItsField();
 
 private:
     PrintDialogHarness ui_;
@@ -195,6 +196,22 @@ void PrintDialogTest::answerThatComesLaterIsToldWhenItComes()
     printers_->lastJob->pendingAnswer(PrintOutcome::Printed);
     QTRY_VERIFY(!ui_.dialogOpen());
     QCOMPARE(ui_.prompts.warnedPrinters, QStringList{"Beta"});
+}
+
+void PrintDialogTest::aTextTooWideForTheReportIsRefusedNamingItsField()
+{
+    ui_.record.requiredThickness = std::string(39, '9') + ".000";
+    ui_.prompts.pdfFileAnswer = QStringLiteral("/nowhere/never.pdf");
+    ui_.open(*printers_);
+    for (const char* printer : {"Beta", "PDFファイル"}) {
+        ui_.combo()->setEditText(printer);
+        ui_.press("Command1");
+    }
+    QCOMPARE(ui_.prompts.refusals.size(), 2);
+    QVERIFY(ui_.prompts.refusals.front().contains("「プレート厚さ」"));
+    QVERIFY2(!printers_->lastJob, "no printer was given a job");
+    QCOMPARE(ui_.prompts.fileNameQuestions, 0);
+    QVERIFY(ui_.dialogOpen());
 }
 
 QTEST_MAIN(PrintDialogTest)

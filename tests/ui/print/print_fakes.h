@@ -85,11 +85,13 @@ public:
     int fileNameQuestions = 0;
 
     QStringList unknownStatePrinters;
+    QStringList refusals;
 
     void warnPrintFailed(QWidget*, const QString& printerName) override
     {
         warnedPrinters << printerName;
     }
+    void warnReportRefused(QWidget*, const QString& reason) override { refusals << reason; }
     void warnPrintStateUnknown(QWidget*, const QString& printerName) override
     {
         unknownStatePrinters << printerName;
