@@ -6,7 +6,9 @@
 #include "cli/report_targets.h"
 #include "cli/run_output.h"
 #include "cli/shown_text.h"
+#include "report/report_fit.h"
 #include "report/report_pdf.h"
+#include "suggest/suggestions.h"
 
 #include <QDir>
 
@@ -56,6 +58,9 @@ public:
             options_.pdfPath ? *options_.pdfPath : targets_.inFolder(*options_.pdfDir, designFile);
         if (auto refusal = targets_.refusal(target))
             return refusal;
+        if (const auto tooWide = fieldTooWideForReport(walk.record))
+            return QStringLiteral("計算書を「%1」に書き出せません（%2）。")
+                .arg(shownFileName(target), tooWideForReportReason(*tooWide));
         if (FileOutcome written =
                 writeReportPdf(walk.record, QString::fromUtf8(target), pictures_)) {
             written->path = shownFileName(target);
@@ -151,7 +156,10 @@ int runCheckCommand(const QByteArrayList& arguments, CheckSink& sink)
         } else {
             const WalkResult walk = walkDesign(*source.inputs);
             tally.add(walk.status, !walk.hints.empty());
-            sink.out(output.design(shown, walk));
+            std::optional<std::vector<Suggestion>> suggestions;
+            if (options.suggest)
+                suggestions = findSuggestions(*source.inputs, walk);
+            sink.out(output.design(shown, walk, suggestions ? &*suggestions : nullptr));
             if (reports) {
                 if (const auto problem = reports->write(file, walk)) {
                     ++tally.fileErrors;

@@ -4,6 +4,7 @@
 #include "cli/hint_report.h"
 #include "cli/json_text.h"
 #include "cli/shown_text.h"
+#include "cli/suggestion_report.h"
 
 #include <QString>
 
@@ -91,7 +92,8 @@ std::string_view statusName(WalkStatus status)
     return {};
 }
 
-QByteArray plainReport(const QString& file, const WalkResult& walk)
+QByteArray plainReport(const QString& file, const WalkResult& walk,
+                       const std::vector<Suggestion>* suggestions)
 {
     QByteArray out;
     out.reserve(2048);
@@ -114,10 +116,13 @@ QByteArray plainReport(const QString& file, const WalkResult& walk)
     }
     appendPlainHints(out, walk.hints);
     out += "［結論］ " + conclusion(walk).toUtf8() + '\n';
+    if (suggestions)
+        appendPlainSuggestions(out, *suggestions, walk.record);
     return out;
 }
 
-QByteArray jsonReport(const QString& file, const WalkResult& walk, JsonLayout layout)
+QByteArray jsonReport(const QString& file, const WalkResult& walk, JsonLayout layout,
+                      const std::vector<Suggestion>* suggestions)
 {
     // Members in the order of their names, as QJsonObject keeps them.
     static const std::vector<const FieldInfo*> fieldsByName = [] {
@@ -146,6 +151,8 @@ QByteArray jsonReport(const QString& file, const WalkResult& walk, JsonLayout la
     writeJsonHints(json, walk.hints);
     json.member("status", statusName(walk.status));
     json.member("step", stepName(walk.step));
+    if (suggestions)
+        writeJsonSuggestions(json, *suggestions, walk.record);
     json.beginObject("verdicts");
     for (const JudgementInfo* info : judgementsByName) {
         const JudgementLabel& judgement = walk.record.*info->field;

@@ -6,7 +6,7 @@
 // (the first printer when there is no default, "PDFファイル" when there is no printer) and lasts
 // as long as this object, which the application keeps for its whole run.
 
-#include "report/printer_access.h"
+#include "ui/print/printer_access.h"
 
 #include <map>
 #include <memory>
@@ -16,6 +16,7 @@ class QPrinter;
 namespace flange {
 
 class PictureLibrary;
+class SpoolQueue;
 
 class SystemPrinterAccess final : public PrinterAccess {
 public:
@@ -40,6 +41,9 @@ private:
     // One QPrinter per printer used in this run, so that what the user sets in a printer's
     // properties dialog applies to the later print runs on it.
     std::map<QString, std::shared_ptr<QPrinter>> printers_;
+    // Hands the printers' jobs to the spooler one after another, for the whole run; a job still
+    // waiting for its answer keeps it.
+    std::shared_ptr<SpoolQueue> spooler_;
 };
 
 } // namespace flange
