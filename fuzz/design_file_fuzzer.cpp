@@ -24,10 +24,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (totalSize > 3 * size)
         std::abort();
 
-    const flange::EncodedDesign encoded = flange::encodeDesignFile(inputs);
-    if (encoded.bytes && flange::decodeDesignFile(*encoded.bytes) != inputs)
+    const flange::Result<QByteArray> encoded = flange::encodeDesignFile(inputs);
+    if (encoded && flange::decodeDesignFile(encoded.value()) != inputs)
         std::abort();
-    if (!encoded.bytes && (!encoded.refusal || encoded.refusal->field.isEmpty()))
+    if (!encoded && encoded.error().field.isEmpty())
         std::abort();
     return 0;
 }

@@ -21,7 +21,7 @@ BENCHMARK(encodeWorkedExample);
 
 void decodeWorkedExample(benchmark::State& state)
 {
-    const QByteArray bytes = *flange::encodeDesignFile(workedExample).bytes;
+    const QByteArray bytes = flange::encodeDesignFile(workedExample).value();
     for (auto _ : state)
         benchmark::DoNotOptimize(flange::decodeDesignFile(bytes));
 }
@@ -42,7 +42,7 @@ void writeAndReadWorkedExample(benchmark::State& state)
     QTemporaryDir dir;
     const QString path = dir.filePath("design.sou");
     for (auto _ : state) {
-        if (flange::writeDesignFile(path, workedExample) || flange::readDesignFile(path).error)
+        if (!flange::writeDesignFile(path, workedExample) || !flange::readDesignFile(path))
             state.SkipWithError("design file round trip failed");
     }
 }

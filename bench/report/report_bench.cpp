@@ -20,7 +20,7 @@ void workedExampleReport(benchmark::State& state)
     QTemporaryDir dir;
     const QString file = dir.filePath("report.pdf");
     for (auto _ : state) {
-        if (flange::writeReportPdf(record, file))
+        if (!flange::writeReportPdf(record, file))
             state.SkipWithError("the report could not be written");
     }
 }
@@ -34,7 +34,7 @@ void workedExampleReportKeptPictures(benchmark::State& state)
     QTemporaryDir dir;
     const QString file = dir.filePath("report.pdf");
     for (auto _ : state) {
-        if (flange::writeReportPdf(record, file, pictures))
+        if (!flange::writeReportPdf(record, file, pictures))
             state.SkipWithError("the report could not be written");
     }
 }

@@ -24,4 +24,9 @@ std::optional<Alpha0Reading> readAlpha0Chart(std::string_view edgeRatioText,
     return Alpha0Reading{*ratio, *alpha0};
 }
 
+std::optional<RoundedNumber> shownChartAlpha0(double alpha0)
+{
+    return roundToPattern(alpha0, NumberPattern::ThreeDecimals);
+}
+
 } // namespace flange

@@ -6,6 +6,7 @@
 // chart pictures are drawn from. The window marks its reading on the chart, the hints compare the
 // typed α0 with it and the checker reports it.
 
+#include "calc/number_text.h"
 #include "calc/sampled_curve.h"
 
 #include <optional>
@@ -29,5 +30,9 @@ struct Alpha0Reading {
 // is not a number (parseNumber) or a ratio outside the curve.
 std::optional<Alpha0Reading> readAlpha0Chart(std::string_view edgeRatioText,
                                              const SampledCurve& curve = storedAlpha0Curve());
+
+// A value read off the chart as it is shown, quoted and compared everywhere: to three decimals
+// ("0.150").
+std::optional<RoundedNumber> shownChartAlpha0(double alpha0);
 
 } // namespace flange

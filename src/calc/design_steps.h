@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstddef>
+#include <string_view>
 
 namespace flange {
 
@@ -15,5 +16,19 @@ inline constexpr std::array<Step, 5> allSteps{Step::A, Step::BShape, Step::BThic
                                               Step::D};
 
 inline constexpr std::size_t stepIndex(Step step) { return static_cast<std::size_t>(step); }
+
+// The heading of the section a step checks, as the results pane, the report and the checker write
+// it: both plate steps stand under "Ｂ.フランジプレート".
+constexpr std::string_view sectionHeading(Step step)
+{
+    switch (step) {
+    case Step::A: return "Ａ.ボルトの算定";
+    case Step::BShape:
+    case Step::BThickness: return "Ｂ.フランジプレート";
+    case Step::C: return "Ｃ.リブプレート";
+    case Step::D: return "Ｄ.溶接";
+    }
+    return {};
+}
 
 } // namespace flange

@@ -48,7 +48,7 @@ std::optional<Hint> findChartHint(const DesignRecord& record)
                     std::nullopt};
 
     // The chart's value as the message quotes it, and as the engineer compares it.
-    const auto chart = roundToPattern(reading->alpha0, NumberPattern::ThreeDecimals);
+    const auto chart = shownChartAlpha0(reading->alpha0);
     const auto alpha0 = readNumber(record, &R::alpha0);
     if (!chart || !alpha0 || chart->value - *alpha0 <= alpha0Allowance + 1e-9)
         return std::nullopt;

@@ -1,7 +1,12 @@
 #include "cli/check_arguments.h"
 
+#include "calc/alpha0_chart.h"
+#include "calc/hints.h"
+#include "calc/number_text.h"
 #include "cli/design_source.h"
 #include "cli/shown_text.h"
+
+#include <iterator>
 
 namespace flange {
 
@@ -146,13 +151,40 @@ QString checkCommandVersion()
     return QStringLiteral("flangecheck-cli " FLANGECHECK_VERSION "\n");
 }
 
+namespace {
+
+// The command line in brief, one group of options a piece; --help breaks it after the second.
+constexpr const char* synopsis[] = {"[--json | --jsonl | --csv]",
+                                    "[--pdf 出力.pdf | --pdf-dir フォルダー]", "[--strict]",
+                                    "[--suggest]", "設計ファイル.sou ..."};
+constexpr std::size_t synopsisFirstLine = 2;
+
+QString synopsisText(bool twoLines)
+{
+    QString text = QStringLiteral("使い方: flangecheck-cli");
+    for (std::size_t i = 0; i < std::size(synopsis); ++i) {
+        const bool lineBreak = twoLines && i == synopsisFirstLine;
+        text += lineBreak ? QStringLiteral("\n                       ") : QString();
+        text += u' ' + QString::fromUtf8(synopsis[i]);
+    }
+    return text;
+}
+
+QString numberText(double value, NumberPattern pattern)
+{
+    return QString::fromStdString(roundToPattern(value, pattern)->text);
+}
+
+} // namespace
+
+QString checkCommandUsage() { return synopsisText(false) + QStringLiteral("（詳しくは --help）"); }
+
 // The help is laid out as it appears on a terminal, one source line per output line.
 // clang-format off
 QString checkCommandHelp()
 {
-    return QStringLiteral(
-        "使い方: flangecheck-cli [--json | --jsonl | --csv] [--pdf 出力.pdf | --pdf-dir フォルダー]\n"
-        "                        [--strict] [--suggest] 設計ファイル.sou ...\n"
+    return synopsisText(true) + QStringLiteral(
+        "\n"
         "\n"
         "鋼管仕口ファイル（.sou）を引数の順に開き、画面で「計　　算」と「next >>」を順に押したときと\n"
         "同じように計算を進めます。ファイルを開いた直後と同じく、結果はすべて空、判定は表示なしから\n"
@@ -224,9 +256,12 @@ QString checkCommandHelp()
         "  4                 --strict のとき、そうでなく、注意のある設計がある\n"
         "  0  ok             すべての設計がＤ.溶接まで計算し、すべての判定がＯＫ\n"
         "\n"
-        "注意（判定には影響しません）: 図－２で読める α0 より 0.005 を超えて小さい α0、\n"
-        "図－２の範囲（Ly/Lx 0.5～4.0）の外の Ly/Lx、数値として読めない入力、\n"
-        "組み立てられない形状（ボルト孔が管やフランジの縁にかかる、孔が重なる など）。\n");
+        "注意（判定には影響しません）: 図－２で読める α0 より %1 を超えて小さい α0、\n"
+        "図－２の範囲（Ly/Lx %2～%3）の外の Ly/Lx、数値として読めない入力、\n"
+        "組み立てられない形状（ボルト孔が管やフランジの縁にかかる、孔が重なる など）。\n")
+        .arg(numberText(alpha0Allowance, NumberPattern::ThreeDecimals),
+             numberText(chartRatioMin, NumberPattern::OneDecimal),
+             numberText(chartRatioMax, NumberPattern::OneDecimal));
 }
 // clang-format on
 

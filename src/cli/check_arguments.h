@@ -36,8 +36,9 @@ struct ParsedCheckArguments {
 // an argument after "--" is always a file, even when it begins with "-".
 ParsedCheckArguments parseCheckArguments(const QByteArrayList& arguments);
 
-// The text of --help and the line of --version.
+// The text of --help and the line of --version; the short usage line that follows a usage error.
 QString checkCommandHelp();
+QString checkCommandUsage();
 QString checkCommandVersion();
 
 } // namespace flange

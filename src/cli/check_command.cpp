@@ -2,10 +2,10 @@
 
 #include "cli/check_arguments.h"
 #include "cli/design_source.h"
-#include "cli/file_error_message.h"
 #include "cli/report_targets.h"
 #include "cli/run_output.h"
 #include "cli/shown_text.h"
+#include "io/file_error_text.h"
 #include "report/report_fit.h"
 #include "report/report_pdf.h"
 #include "suggest/suggestions.h"
@@ -22,10 +22,6 @@ QByteArray message(const QString& text)
 {
     return QStringLiteral("flangecheck-cli: %1\n").arg(text).toUtf8();
 }
-
-const QString usageLine = QStringLiteral(
-    "使い方: flangecheck-cli [--json | --jsonl | --csv] [--pdf 出力.pdf | --pdf-dir フォルダー] "
-    "設計ファイル.sou ...（詳しくは --help）");
 
 // The calculation reports of a run: where each goes, and the drawings shared by all of them.
 class ReportWriter {
@@ -61,12 +57,11 @@ public:
         if (const auto tooWide = fieldTooWideForReport(walk.record))
             return QStringLiteral("計算書を「%1」に書き出せません（%2）。")
                 .arg(shownFileName(target), tooWideForReportReason(*tooWide));
-        if (FileOutcome written =
-                writeReportPdf(walk.record, QString::fromUtf8(target), pictures_)) {
-            written->path = shownFileName(target);
-            return reportFileErrorMessage(*written);
-        }
-        return std::nullopt;
+        Result<void> written = writeReportPdf(walk.record, QString::fromUtf8(target), pictures_);
+        if (written)
+            return std::nullopt;
+        written.error().path = shownFileName(target);
+        return reportFileErrorText(written.error());
     }
 
 private:
@@ -128,7 +123,7 @@ int runCheckCommand(const QByteArrayList& arguments, CheckSink& sink)
         return checkExitOk;
     }
     if (!parsed.error.isEmpty()) {
-        sink.err(message(parsed.error + u'\n' + usageLine));
+        sink.err(message(parsed.error + u'\n' + checkCommandUsage()));
         return checkExitUsageOrFile;
     }
 
@@ -148,17 +143,17 @@ int runCheckCommand(const QByteArrayList& arguments, CheckSink& sink)
         const QByteArray& file = options.files[i];
         const QString shown = shownFileName(file);
         const DesignSource source = readDesignSource(file);
-        if (!source.inputs) {
+        if (!source.design) {
             ++tally.fileErrors;
-            const QString error = designFileErrorMessage(*source.error);
+            const QString error = fileErrorText(source.design.error(), ReasonPlacement::SameLine);
             sink.err(message(error));
             sink.out(output.unreadable(shown, error));
         } else {
-            const WalkResult walk = walkDesign(*source.inputs);
+            const WalkResult walk = walkDesign(source.design.value());
             tally.add(walk.status, !walk.hints.empty());
             std::optional<std::vector<Suggestion>> suggestions;
             if (options.suggest)
-                suggestions = findSuggestions(*source.inputs, walk);
+                suggestions = findSuggestions(source.design.value(), walk);
             sink.out(output.design(shown, walk, suggestions ? &*suggestions : nullptr));
             if (reports) {
                 if (const auto problem = reports->write(file, walk)) {

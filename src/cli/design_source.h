@@ -8,7 +8,7 @@
 // no report is ever written over a design of the run.
 
 #include "io/design_file.h"
-#include "io/file_error.h"
+#include "io/result.h"
 
 #include <QByteArray>
 #include <QString>
@@ -29,8 +29,8 @@ struct FileIdentity {
 };
 
 struct DesignSource {
-    std::optional<DesignInputs> inputs;   // nothing when the design could not be read
-    std::optional<FileError> error;       // why not; its path as shownFileName gives it
+    Result<DesignInputs> design;          // or why it could not be read, its path as shownFileName
+                                          // gives it
     std::optional<FileIdentity> identity; // of a regular file read, also through standard input
 };
 

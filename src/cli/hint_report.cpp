@@ -1,5 +1,6 @@
 #include "cli/hint_report.h"
 
+#include "calc/alpha0_chart.h"
 #include "calc/field_catalog.h"
 #include "calc/number_text.h"
 #include "cli/shown_text.h"
@@ -24,7 +25,7 @@ void writeJsonHints(JsonText& json, const std::vector<Hint>& hints)
     for (const Hint& hint : hints) {
         json.beginObject();
         if (hint.chart) {
-            if (const auto chart = roundToPattern(*hint.chart, NumberPattern::ThreeDecimals))
+            if (const auto chart = shownChartAlpha0(*hint.chart))
                 json.numberMember("chart", chart->text);
         }
         json.beginArray("fields");

@@ -19,23 +19,23 @@ QString text(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(
 
 // The section heading each judgement stands under, in the order of judgementInfos().
 constexpr std::array<std::string_view, 4> judgementHeadings{
-    "Ａ.ボルトの算定", "Ｂ.フランジプレート", "Ｃ.リブプレート", "Ｄ.溶接"};
+    sectionHeading(Step::A), sectionHeading(Step::BThickness), sectionHeading(Step::C),
+    sectionHeading(Step::D)};
 
-std::string_view stepHeading(Step step)
+// The step's section heading; the two plate steps told apart by what they check.
+QString stepHeading(Step step)
 {
-    switch (step) {
-    case Step::A: return "Ａ.ボルトの算定";
-    case Step::BShape: return "Ｂ.フランジプレート（形状）";
-    case Step::BThickness: return "Ｂ.フランジプレート（板厚）";
-    case Step::C: return "Ｃ.リブプレート";
-    case Step::D: return "Ｄ.溶接";
-    }
-    return {};
+    const QString heading = text(sectionHeading(step));
+    if (step == Step::BShape)
+        return heading + QStringLiteral("（形状）");
+    if (step == Step::BThickness)
+        return heading + QStringLiteral("（板厚）");
+    return heading;
 }
 
 QString conclusion(const WalkResult& walk)
 {
-    const QString where = text(stepHeading(walk.step));
+    const QString where = stepHeading(walk.step);
     switch (walk.status) {
     case WalkStatus::Ok:
         return QStringLiteral("ＯＫ（%1まで計算し、すべての判定がＯＫです）").arg(where);

@@ -5,17 +5,18 @@
 
 namespace flange {
 
-FileOutcome writeFileAtomically(const QString& path, QByteArrayView bytes)
+Result<void> writeFileAtomically(const QString& path, QByteArrayView bytes)
 {
     // QFileInfo looks at the path without opening it, so a pipe is never waited on. A symbolic
     // link counts as what it points to, which is what would be replaced.
     const QFileInfo target(path);
     if (target.exists() && !target.isFile())
-        return FileError{FileErrorKind::NotRegularFile, path, {}, {}, {}};
+        return FileError{.kind = FileErrorKind::NotRegularFile, .path = path};
 
     QSaveFile file(path);
     const auto failed = [&] {
-        FileError error{FileErrorKind::Unwritable, path, {}, {}, file.errorString()};
+        FileError error{
+            .kind = FileErrorKind::Unwritable, .path = path, .reason = file.errorString()};
         file.cancelWriting(); // the temporary file goes; the target is never touched
         return error;
     };
@@ -29,7 +30,7 @@ FileOutcome writeFileAtomically(const QString& path, QByteArrayView bytes)
         return failed();
     if (!file.commit())
         return failed();
-    return std::nullopt;
+    return {};
 }
 
 } // namespace flange

@@ -5,7 +5,7 @@
 // flush are checked, and only a complete file is renamed over the target. Design files and report
 // PDF files are written through this.
 
-#include "io/file_error.h"
+#include "io/result.h"
 
 #include <QByteArrayView>
 #include <QString>
@@ -16,6 +16,6 @@ namespace flange {
 // or socket) is refused at once as NotRegularFile, without opening it. Any other failure is
 // Unwritable with the system's reason; the temporary file is then removed and an existing file at
 // the path is left byte for byte as it was.
-FileOutcome writeFileAtomically(const QString& path, QByteArrayView bytes);
+Result<void> writeFileAtomically(const QString& path, QByteArrayView bytes);
 
 } // namespace flange

@@ -33,16 +33,19 @@ QString captionOf(std::size_t index)
 std::optional<FileError> refusalOf(const QString& text)
 {
     if (text.contains(u'"'))
-        return FileError{FileErrorKind::QuoteInText, {}, {}, {}, {}};
+        return FileError{.kind = FileErrorKind::QuoteInText};
     if (!encodeCp932(text))
-        return FileError{
-            FileErrorKind::UnstorableCharacter, {}, {}, firstUnstorableCharacter(text), {}};
+        return FileError{.kind = FileErrorKind::UnstorableCharacter,
+                         .character = firstUnstorableCharacter(text)};
     return std::nullopt;
 }
 
-DesignFileRead failedRead(FileErrorKind kind, const QString& path, const QString& reason = {})
+// What the bytes of a design file were read into, or why they could not be.
+using BytesRead = Result<QByteArray>;
+
+BytesRead failedRead(FileErrorKind kind, const QString& path, const QString& reason = {})
 {
-    return {{}, FileError{kind, path, {}, {}, reason}};
+    return FileError{.kind = kind, .path = path, .reason = reason};
 }
 
 #ifdef Q_OS_UNIX
@@ -52,7 +55,7 @@ QString systemReason(int error) { return QString::fromLocal8Bit(std::strerror(er
 // Reads the file through a descriptor opened without waiting (a pipe would otherwise block until
 // a writer comes) and judges the kind and size of what was actually opened, not of what stood at
 // the path a moment before.
-DesignFileRead readBytes(const QString& path, QByteArray& bytes)
+BytesRead readBytes(const QString& path)
 {
     const int fd =
         ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
@@ -64,7 +67,7 @@ DesignFileRead readBytes(const QString& path, QByteArray& bytes)
             return failedRead(FileErrorKind::NotRegularFile, path);
         return failedRead(FileErrorKind::Unreadable, path, systemReason(error));
     }
-    const auto closed = [fd](DesignFileRead result) {
+    const auto closed = [fd](BytesRead result) {
         ::close(fd);
         return result;
     };
@@ -78,6 +81,7 @@ DesignFileRead readBytes(const QString& path, QByteArray& bytes)
     if (status.st_size > maxDesignFileBytes)
         return closed(failedRead(FileErrorKind::TooLarge, path));
     // One byte more than allowed shows a file that grew after its size was looked at.
+    QByteArray bytes;
     bytes.resize(maxDesignFileBytes + 1);
     qsizetype filled = 0;
     while (filled < bytes.size()) {
@@ -91,12 +95,12 @@ DesignFileRead readBytes(const QString& path, QByteArray& bytes)
         filled += got;
     }
     bytes.truncate(filled);
-    return closed({});
+    return closed(std::move(bytes));
 }
 
 #else
 
-DesignFileRead readBytes(const QString& path, QByteArray& bytes)
+BytesRead readBytes(const QString& path)
 {
     const QFileInfo info(path);
     if (!info.exists())
@@ -110,30 +114,26 @@ DesignFileRead readBytes(const QString& path, QByteArray& bytes)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return failedRead(FileErrorKind::Unreadable, path, file.errorString());
-    bytes = file.read(maxDesignFileBytes + 1);
+    QByteArray bytes = file.read(maxDesignFileBytes + 1);
     if (file.error() != QFileDevice::NoError)
         return failedRead(FileErrorKind::Unreadable, path, file.errorString());
-    return {};
+    return bytes;
 }
 
 #endif
 
 } // namespace
 
-EncodedDesign encodeDesignFile(const DesignInputs& inputs)
+Result<QByteArray> encodeDesignFile(const DesignInputs& inputs)
 {
-    EncodedDesign result;
-    if (!cp932Available()) {
-        result.refusal = FileError{FileErrorKind::NoConverter, {}, {}, {}, {}};
-        return result;
-    }
+    if (!cp932Available())
+        return FileError{.kind = FileErrorKind::NoConverter};
     QByteArray bytes;
     for (std::size_t i = 0; i < inputs.size(); ++i) {
         const QString text = QString::fromStdString(inputs[i]);
         if (auto refusal = refusalOf(text)) {
             refusal->field = captionOf(i);
-            result.refusal = std::move(refusal);
-            return result;
+            return *std::move(refusal);
         }
         bytes += '"';
         bytes += *encodeCp932(text);
@@ -141,8 +141,7 @@ EncodedDesign encodeDesignFile(const DesignInputs& inputs)
         const bool endsRecord = i + 1 == fieldsInFirstRecord || i + 1 == inputs.size();
         bytes += endsRecord ? "\r\n" : ",";
     }
-    result.bytes = bytes;
-    return result;
+    return bytes;
 }
 
 DesignInputs decodeDesignFile(QByteArrayView bytes)
@@ -156,24 +155,22 @@ DesignInputs decodeDesignFile(QByteArrayView bytes)
     return inputs;
 }
 
-DesignFileRead readDesignFile(const QString& path)
+Result<DesignInputs> readDesignFile(const QString& path)
 {
-    QByteArray bytes;
-    DesignFileRead result = readBytes(path, bytes);
-    if (result.error)
-        return result;
-    if (bytes.size() > maxDesignFileBytes)
-        return failedRead(FileErrorKind::TooLarge, path);
-    result.inputs = decodeDesignFile(bytes);
-    return result;
+    const BytesRead bytes = readBytes(path);
+    if (!bytes)
+        return bytes.error();
+    if (bytes.value().size() > maxDesignFileBytes)
+        return failedRead(FileErrorKind::TooLarge, path).error();
+    return decodeDesignFile(bytes.value());
 }
 
-FileOutcome writeDesignFile(const QString& path, const DesignInputs& inputs)
+Result<void> writeDesignFile(const QString& path, const DesignInputs& inputs)
 {
-    const EncodedDesign encoded = encodeDesignFile(inputs);
-    if (!encoded.bytes)
-        return encoded.refusal;
-    return writeFileAtomically(path, *encoded.bytes);
+    const Result<QByteArray> encoded = encodeDesignFile(inputs);
+    if (!encoded)
+        return encoded.error();
+    return writeFileAtomically(path, encoded.value());
 }
 
 } // namespace flange

@@ -2,11 +2,9 @@
 
 // What went wrong with a file, as a value: the kind of failure with the file or field it concerns
 // and, where the system gave one, its reason. The window and the checker put it into words for the
-// engineer; nothing here is worded.
+// engineer through io/file_error_text.h; nothing here is worded.
 
 #include <QString>
-
-#include <optional>
 
 namespace flange {
 
@@ -24,15 +22,12 @@ enum class FileErrorKind {
 
 struct FileError {
     FileErrorKind kind = FileErrorKind::Unwritable;
-    QString path;      // the file as given (native separators are the wording's business)
-    QString field;     // the caption of the field refused, for the text refusals
-    QString character; // the character that cannot be stored, for UnstorableCharacter
-    QString reason;    // the system's reason, e.g. "No space left on device"; may be empty
+    QString path{};      // the file as given (native separators are the wording's business)
+    QString field{};     // the caption of the field refused, for the text refusals
+    QString character{}; // the character that cannot be stored, for UnstorableCharacter
+    QString reason{};    // the system's reason, e.g. "No space left on device"; may be empty
 
     bool operator==(const FileError&) const = default;
 };
-
-// Nothing when the operation succeeded.
-using FileOutcome = std::optional<FileError>;
 
 } // namespace flange

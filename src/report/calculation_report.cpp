@@ -1,5 +1,7 @@
 #include "report/calculation_report.h"
 
+#include "calc/design_steps.h"
+
 #include "report/report_fit.h"
 #include "report/report_layout.h"
 
@@ -70,11 +72,11 @@ private:
 
 bool drawFirstPage(ReportDrawer& draw)
 {
-    return draw.font(titlePoints) && draw.text({4000, 500}, "丸型鋼管接合部の処理") && draw.frame()
-           && draw.font(headingPoints) && draw.text({1600, 5000}, "Ａ.ボルトの算定")
+    return draw.font(titlePoints) && draw.text({4000, 500}, reportTitle) && draw.frame()
+           && draw.font(headingPoints) && draw.text({1600, 5000}, sectionHeading(Step::A))
            && draw.picture("Image18", {1300, 1300}) && draw.font(bodyPoints)
            && draw.lines(boltSectionLines()) && draw.font(headingPoints)
-           && draw.text({1600, 10000}, "Ｂ.フランジプレート") && draw.font(bodyPoints)
+           && draw.text({1600, 10000}, sectionHeading(Step::BShape)) && draw.font(bodyPoints)
            && draw.lines(plateSectionLines()) &&
            // The small "0" after the "t" of the thickness judgement makes it read t0, the assumed
            // thickness; "(仮定)" (assumed) sits below it.
@@ -84,10 +86,11 @@ bool drawFirstPage(ReportDrawer& draw)
 
 bool drawSecondPage(ReportDrawer& draw)
 {
-    return draw.frame() && draw.font(headingPoints) && draw.text({1600, 9500}, "Ｃ.リブプレート")
+    return draw.frame() && draw.font(headingPoints)
+           && draw.text({1600, 9500}, sectionHeading(Step::C))
            && draw.picture("Image19", {3000, 600}) && draw.font(bodyPoints)
            && draw.lines(ribSectionLines()) && draw.font(headingPoints)
-           && draw.text({1600, 12800}, "Ｄ.溶接") && draw.font(bodyPoints)
+           && draw.text({1600, 12800}, sectionHeading(Step::D)) && draw.font(bodyPoints)
            && draw.lines(weldSectionLines());
 }
 

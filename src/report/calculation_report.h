@@ -10,6 +10,9 @@
 
 namespace flange {
 
+// The report's title, on its first page and as the document's name.
+inline constexpr std::string_view reportTitle = "丸型鋼管接合部の処理";
+
 // The face every text of the report is set in.
 inline constexpr std::string_view reportFace = "ＭＳ ゴシック";
 

@@ -19,7 +19,7 @@ constexpr int pdfResolutionDpi = 1440;
 struct PdfFile {
     QString path;
     QBuffer memory;
-    FileOutcome failure;
+    Result<void> written;
 };
 
 // A folder, pipe or device at the target would never take the report: refuse it before drawing.
@@ -27,7 +27,7 @@ bool targetAcceptable(PdfFile& file)
 {
     const QFileInfo target(file.path);
     if (target.exists() && !target.isFile()) {
-        file.failure = FileError{FileErrorKind::NotRegularFile, file.path, {}, {}, {}};
+        file.written = FileError{.kind = FileErrorKind::NotRegularFile, .path = file.path};
         return false;
     }
     return true;
@@ -38,8 +38,8 @@ bool writeOut(PdfFile& file, bool complete)
 {
     if (!complete)
         return false;
-    file.failure = writeFileAtomically(file.path, file.memory.data());
-    return !file.failure;
+    file.written = writeFileAtomically(file.path, file.memory.data());
+    return file.written.ok();
 }
 
 std::unique_ptr<PrintJob> pdfJob(const std::shared_ptr<PdfFile>& file,
@@ -51,7 +51,7 @@ std::unique_ptr<PrintJob> pdfJob(const std::shared_ptr<PdfFile>& file,
                                               [file](QPdfWriter* w) { delete w; });
     writer->setResolution(pdfResolutionDpi);
     writer->setPageMargins(QMarginsF(0, 0, 0, 0));
-    writer->setTitle(QStringLiteral("丸型鋼管接合部の処理"));
+    writer->setTitle(QString::fromUtf8(reportTitle.data(), qsizetype(reportTitle.size())));
     writer->setCreator(QStringLiteral("flangecheck"));
     PainterPrintJob::Delivery delivery{[file] { return targetAcceptable(*file); },
                                        [file](bool complete) { return writeOut(*file, complete); },
@@ -70,8 +70,8 @@ std::unique_ptr<PrintJob> openPdfFileJob(const QString& path,
     return pdfJob(file, std::move(pictures));
 }
 
-FileOutcome writeReportPdf(const DesignRecord& record, const QString& path,
-                           std::shared_ptr<PictureLibrary> pictures)
+Result<void> writeReportPdf(const DesignRecord& record, const QString& path,
+                            std::shared_ptr<PictureLibrary> pictures)
 {
     auto file = std::make_shared<PdfFile>();
     file->path = path;
@@ -79,11 +79,11 @@ FileOutcome writeReportPdf(const DesignRecord& record, const QString& path,
     const bool papered = job->setPaper(PaperSize::A4, PageOrientation::Portrait);
     const bool drawn = papered && printCalculationReport(*job, record);
     const bool ended = job->endDocument();
-    if (file->failure)
-        return file->failure;
+    if (!file->written)
+        return file->written;
     if (!drawn || !ended)
-        return FileError{FileErrorKind::Unwritable, path, {}, {}, {}};
-    return std::nullopt;
+        return FileError{.kind = FileErrorKind::Unwritable, .path = path};
+    return {};
 }
 
 } // namespace flange

@@ -9,7 +9,7 @@
 // or what was there before, never a part of one.
 
 #include "calc/design_record.h"
-#include "io/file_error.h"
+#include "io/result.h"
 #include "report/picture_library.h"
 #include "report/print_job.h"
 
@@ -28,10 +28,10 @@ std::unique_ptr<PrintJob> openPdfFileJob(const QString& path,
                                          std::shared_ptr<PictureLibrary> pictures = nullptr);
 
 // Writes the report of `record` to `path` as two A4 portrait pages, with the same drawing as a
-// print run. Nothing when the whole file was written; otherwise why not: NotRegularFile for a
+// print run. Succeeds when the whole file was written; otherwise says why not: NotRegularFile for a
 // target that is a folder, pipe, device or socket, Unwritable (with the system's reason where it
 // gave one) for any other failure.
-FileOutcome writeReportPdf(const DesignRecord& record, const QString& path,
-                           std::shared_ptr<PictureLibrary> pictures = nullptr);
+Result<void> writeReportPdf(const DesignRecord& record, const QString& path,
+                            std::shared_ptr<PictureLibrary> pictures = nullptr);
 
 } // namespace flange

@@ -52,7 +52,7 @@ std::optional<std::string> chartAlpha0Text(const std::string& edgeRatio)
     const auto reading = readAlpha0Chart(edgeRatio);
     if (!reading)
         return std::nullopt;
-    const auto rounded = roundToPattern(reading->alpha0, NumberPattern::ThreeDecimals);
+    const auto rounded = shownChartAlpha0(reading->alpha0);
     return rounded ? std::optional(rounded->text) : std::nullopt;
 }
 

@@ -366,4 +366,12 @@ TEST(CheckCommand, NonUtf8FileNamesAreOpenedAndShown)
         << missing.err.toStdString();
 }
 
+// The line after a usage error names every option of the help's synopsis.
+TEST(CheckCommand, UsageLineIsTheHelpsSynopsisOnOneLine)
+{
+    const QStringList help = flange::checkCommandHelp().split(u'\n');
+    EXPECT_EQ(flange::checkCommandUsage(),
+              help[0] + u' ' + help[1].trimmed() + QStringLiteral("（詳しくは --help）"));
+}
+
 } // namespace

@@ -29,21 +29,21 @@ const DesignInputs fileFormatExample{"Ｍ20", "3.14", "8",   "40",   "1.5", "20"
 TEST(DesignFileBytes, WorkedExampleIsExactlyItsNinetyNineBytes)
 {
     const auto encoded = encodeDesignFile(fileFormatExample);
-    ASSERT_TRUE(encoded.bytes.has_value());
+    ASSERT_TRUE(encoded.ok());
     const QByteArray firstLine = QByteArray::fromHex(
         "22 82 6C 32 30 22 2C 22 33 2E 31 34 22 2C 22 38 22 2C 22 34 30 22 2C 22 31 2E 35 22 2C 22 "
         "32 30 22 2C 22 35 30 22 0D 0A");
     const QByteArray secondLine("\"1.0\",\"20\",\"0.7\",\"18\",\"5\",\"1200\",\"2.2\",\"2.0\",\"0.5\",\"0.12\"\r\n");
     EXPECT_EQ(firstLine.size(), 40);
     EXPECT_EQ(secondLine.size(), 59);
-    EXPECT_EQ(encoded.bytes->toHex(' '), (firstLine + secondLine).toHex(' '));
+    EXPECT_EQ(encoded.value().toHex(' '), (firstLine + secondLine).toHex(' '));
 }
 
 TEST(DesignFileBytes, EmptyTextsAreTwoQuotes)
 {
     const auto encoded = encodeDesignFile(DesignInputs{});
-    ASSERT_TRUE(encoded.bytes.has_value());
-    EXPECT_EQ(*encoded.bytes, QByteArray("\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"
+    ASSERT_TRUE(encoded.ok());
+    EXPECT_EQ(encoded.value(), QByteArray("\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"
                                          "\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"));
 }
 
@@ -60,8 +60,8 @@ class DesignFileRoundTrip : public ::testing::TestWithParam<RoundTrip> {};
 TEST_P(DesignFileRoundTrip, ReadsBackEveryTextExactly)
 {
     const auto encoded = encodeDesignFile(GetParam().inputs);
-    ASSERT_TRUE(encoded.bytes.has_value());
-    EXPECT_EQ(decodeDesignFile(*encoded.bytes), GetParam().inputs);
+    ASSERT_TRUE(encoded.ok());
+    EXPECT_EQ(decodeDesignFile(encoded.value()), GetParam().inputs);
 }
 
 // clang-format off
@@ -166,11 +166,10 @@ TEST_P(DesignFileRefusal, NamesTheFieldAndGivesNoBytes)
 {
     const auto& r = GetParam();
     const auto encoded = encodeDesignFile(r.inputs);
-    EXPECT_FALSE(encoded.bytes.has_value());
-    ASSERT_TRUE(encoded.refusal.has_value());
-    EXPECT_EQ(encoded.refusal->kind, r.kind);
-    EXPECT_EQ(encoded.refusal->field, QString::fromUtf8(r.caption));
-    EXPECT_EQ(encoded.refusal->character, QString::fromUtf8(r.character));
+    ASSERT_FALSE(encoded.ok());
+    EXPECT_EQ(encoded.error().kind, r.kind);
+    EXPECT_EQ(encoded.error().field, QString::fromUtf8(r.caption));
+    EXPECT_EQ(encoded.error().character, QString::fromUtf8(r.character));
 }
 
 constexpr auto quote = FileErrorKind::QuoteInText;

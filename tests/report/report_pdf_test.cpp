@@ -47,7 +47,7 @@ protected:
             GTEST_SKIP() << "poppler-utils (pdfinfo, pdffonts, pdftotext) are not installed";
         ASSERT_TRUE(dir_.isValid());
         file_ = dir_.filePath("report.pdf");
-        ASSERT_EQ(flange::writeReportPdf(workedExampleRecord(), file_), std::nullopt);
+        ASSERT_TRUE(flange::writeReportPdf(workedExampleRecord(), file_).ok());
     }
 
     QTemporaryDir dir_;

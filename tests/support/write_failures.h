@@ -6,7 +6,7 @@
 // write), a folder that is a file, and targets that are not regular files (a pipe, a folder, a
 // device of the test's own like /dev/full, so that a faulty write never touches the real one).
 
-#include "io/file_error.h"
+#include "io/result.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -33,7 +33,8 @@ namespace flange::testing {
 // limit). SIGXFSZ is ignored there, so a write past the limit fails with EFBIG instead of killing
 // the child. Returns what `write` returned in the child; a FileError of kind Unwritable and reason "child failed"
 // when the child did not report back.
-inline FileOutcome underFileSizeLimit(rlim_t limitBytes, const std::function<FileOutcome()>& write)
+inline std::optional<FileError> underFileSizeLimit(rlim_t limitBytes,
+                                                   const std::function<Result<void>()>& write)
 {
     int channel[2];
     if (::pipe(channel) != 0)
@@ -44,11 +45,11 @@ inline FileOutcome underFileSizeLimit(rlim_t limitBytes, const std::function<Fil
         ::signal(SIGXFSZ, SIG_IGN);
         const rlimit limit{limitBytes, RLIM_INFINITY};
         ::setrlimit(RLIMIT_FSIZE, &limit);
-        const FileOutcome outcome = write();
-        const QByteArray report = outcome ? QByteArray::number(int(outcome->kind)) + '\n'
-                                                + outcome->path.toUtf8() + '\n'
-                                                + outcome->reason.toUtf8()
-                                          : QByteArray("ok");
+        const Result<void> outcome = write();
+        const QByteArray report = outcome ? QByteArray("ok")
+                                          : QByteArray::number(int(outcome.error().kind)) + '\n'
+                                                + outcome.error().path.toUtf8() + '\n'
+                                                + outcome.error().reason.toUtf8();
         [[maybe_unused]] const auto sent = ::write(channel[1], report.constData(), report.size());
         ::_exit(0);
     }
@@ -129,7 +130,7 @@ inline QByteArray snapshot(const QString& path)
 // its kind, the path and (for Unwritable) the system's reason, and that the folder is exactly as
 // it was: the existing file unchanged and no temporary or partial file left.
 inline void expectWriteFailure(const WriteFailure& w, const char* existing,
-                               const std::function<FileOutcome(const QString&)>& write)
+                               const std::function<Result<void>(const QString&)>& write)
 {
     QTemporaryDir dir;
     QFile old(dir.filePath(existing));

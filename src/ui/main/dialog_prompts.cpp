@@ -1,5 +1,7 @@
 #include "ui/main/dialog_prompts.h"
 
+#include "io/design_file.h"
+
 #include "ui/common/name_only_file_dialog.h"
 #include "ui/main/file_dialog_columns.h"
 
@@ -30,7 +32,7 @@ QString DialogPrompts::askPath(const QString& rememberedName, bool save)
 {
     QFileDialog dialog(owner_);
     judgeFilesByNameOnly(dialog);
-    dialog.setNameFilter(QStringLiteral("鋼管仕口ファイル(*.sou)"));
+    dialog.setNameFilter(QString::fromUtf8(designFileFilter));
     // Any name is accepted: the open command reports a file it cannot read itself.
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);

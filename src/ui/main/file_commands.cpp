@@ -1,13 +1,14 @@
 #include "ui/main/file_commands.h"
 
 #include "io/design_file.h"
-#include "ui/main/file_error_text.h"
+#include "io/file_error_text.h"
+#include "ui/common/program_name.h"
 
 namespace flange {
 
 namespace {
 
-const QString messageTitle = QStringLiteral("ペルグリン");
+const QString messageTitle = QString::fromUtf8(programName);
 
 } // namespace
 
@@ -20,14 +21,13 @@ bool FileCommands::open(StepFlow& flow)
 bool FileCommands::openPath(StepFlow& flow, const QString& path)
 {
     rememberedName_ = path;
-    const DesignFileRead read = readDesignFile(path);
-    if (read.error) {
-        prompts_.warn(messageTitle, fileErrorText(*read.error));
+    const Result<DesignInputs> read = readDesignFile(path);
+    if (!read) {
+        prompts_.warn(messageTitle, fileErrorText(read.error(), ReasonPlacement::OwnLine));
         return false;
     }
-    const DesignInputs& inputs = read.inputs;
     lastOpenedPath_ = path;
-    flow.openDesign(inputs);
+    flow.openDesign(read.value());
     return true;
 }
 
@@ -38,10 +38,10 @@ bool FileCommands::saveAs(const DesignRecord& record)
         return false;
     rememberedName_ = path;
     lastSavedPath_ = path;
-    const FileOutcome failure = writeDesignFile(path, inputsOf(record));
-    if (failure)
-        prompts_.warn(messageTitle, fileErrorText(*failure));
-    return !failure;
+    const Result<void> written = writeDesignFile(path, inputsOf(record));
+    if (!written)
+        prompts_.warn(messageTitle, fileErrorText(written.error(), ReasonPlacement::OwnLine));
+    return written.ok();
 }
 
 } // namespace flange

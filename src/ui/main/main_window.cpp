@@ -2,6 +2,7 @@
 
 #include "ui/common/gothic_font.h"
 #include "ui/common/outer_size.h"
+#include "ui/common/program_name.h"
 #include "ui/common/twips.h"
 #include "ui/main/figure_area.h"
 #include "ui/main/hint_marks.h"
@@ -23,7 +24,7 @@ MainWindow::MainWindow(UserPrompts& prompts, QWidget* parent)
     : QMainWindow(parent), prompts_(prompts), files_(prompts)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("ペルグリン"));
+    setWindowTitle(QString::fromUtf8(programName));
     setFont(gothicFont());
     setAcceptDrops(true);
     createMenus();

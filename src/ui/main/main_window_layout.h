@@ -112,7 +112,6 @@ struct Placed {
 struct ResultBlock {
     Step step;
     Placed heading;
-    const char* headingText;
     Placed line; // underline from (left, top) to (lineEnd, top)
     int lineEnd;
     Placed picture;
@@ -124,19 +123,19 @@ struct ResultBlock {
 
 // clang-format off
 inline constexpr std::array<ResultBlock, 5> resultBlocks{{
-    {Step::A, {"Label18", 30, 30}, "Ａ.ボルトの算定", {"Line1", 60, 300}, 1860,
+    {Step::A, {"Label18", 30, 30}, {"Line1", 60, 300}, 1860,
      {"Image22", 630, 720}, {"Text21", 2340, 780}, {"Label22", 3480, 840}, {nullptr, 0, 0},
      {"Command8", 4560, 1110}},
-    {Step::BShape, {"Label23", 30, 1582}, "Ｂ.フランジプレート", {"Line2", 60, 1830}, 2280,
+    {Step::BShape, {"Label23", 30, 1582}, {"Line2", 60, 1830}, 2280,
      {"Image26", 2100, 1980}, {"Text25", 3120, 2010}, {nullptr, 0, 0}, {"Command11", 3360, 2310},
      {"Command10", 4560, 2310}},
-    {Step::BThickness, {nullptr, 0, 0}, nullptr, {nullptr, 0, 0}, 0, {"Image28", 60, 2520},
+    {Step::BThickness, {nullptr, 0, 0}, {nullptr, 0, 0}, 0, {"Image28", 60, 2520},
      {"Text27", 3120, 2640}, {"Label29", 4250, 2700}, {"Command13", 3360, 3120},
      {"Command12", 4560, 3120}},
-    {Step::C, {"Label30", 30, 3134}, "Ｃ.リブプレート", {"Line3", 60, 3390}, 1860,
+    {Step::C, {"Label30", 30, 3134}, {"Line3", 60, 3390}, 1860,
      {"Image31", 840, 3810}, {"Text30", 2340, 3870}, {"Label33", 3480, 3930},
      {"Command15", 3360, 4290}, {"Command14", 4560, 4290}},
-    {Step::D, {"Label34", 30, 4686}, "Ｄ.溶接", {"Line4", 60, 4950}, 930, {"Image34", 690, 5400},
+    {Step::D, {"Label34", 30, 4686}, {"Line4", 60, 4950}, 930, {"Image34", 690, 5400},
      {"Text33", 2340, 5460}, {"Label37", 3480, 5520}, {"Command9", 3360, 5820}, {nullptr, 0, 0}},
 }};
 // clang-format on

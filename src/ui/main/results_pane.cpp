@@ -65,8 +65,8 @@ void ResultsPane::addBlock(const layout::ResultBlock& place)
     const StepFields& fields = stepFields(place.step);
     Block block{place.step, {}, nullptr, nullptr};
     if (place.heading.name) {
-        QLabel* heading = makeLabel(place.heading.name, utf8(place.headingText), place.heading.left,
-                                    place.heading.top, this);
+        QLabel* heading = makeLabel(place.heading.name, utf8(sectionHeading(place.step)),
+                                    place.heading.left, place.heading.top, this);
         heading->setFont(gothicFont(layout::headingFontPoints, true));
         heading->adjustSize();
         auto* line = new QFrame(this);

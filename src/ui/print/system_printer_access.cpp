@@ -1,5 +1,6 @@
 #include "ui/print/system_printer_access.h"
 
+#include "report/calculation_report.h"
 #include "report/painter_print_job.h"
 #include "report/picture_library.h"
 #include "report/report_pdf.h"
@@ -79,7 +80,7 @@ std::unique_ptr<PrintJob> SystemPrinterAccess::openJob(const QString& pdfFileNam
     if (currentPrinter().toFile)
         return openPdfFileJob(pdfFileName, pictures_);
     auto printer = printerFor(current_);
-    printer->setDocName(QStringLiteral("丸型鋼管接合部の処理"));
+    printer->setDocName(QString::fromUtf8(reportTitle.data(), qsizetype(reportTitle.size())));
     return std::make_unique<PainterPrintJob>(printer, printerDelivery(printer, spooler_),
                                              pictures_);
 }

@@ -16,7 +16,9 @@ std::optional<ChartReadingValue> ChartReading::readingOf(const QString& edgeRati
     const auto reading = readAlpha0Chart(shown.toStdString(), alpha0Curve);
     if (!reading)
         return std::nullopt;
-    const QString text = QStringLiteral("λ＝%1 → α0≈%2").arg(shown).arg(reading->alpha0, 0, 'f', 3);
+    const auto alpha0 = shownChartAlpha0(reading->alpha0);
+    const QString text = QStringLiteral("λ＝%1 → α0≈%2")
+                             .arg(shown, alpha0 ? QString::fromStdString(alpha0->text) : QString());
     return ChartReadingValue{reading->edgeRatio, reading->alpha0, text};
 }
 

@@ -1,6 +1,7 @@
 #include "ui/shell/about_box.h"
 
 #include "ui/common/gothic_font.h"
+#include "ui/common/program_name.h"
 #include "ui/common/stored_picture.h"
 #include "ui/common/twips.h"
 #include "ui/shell/application_icon.h"
@@ -39,7 +40,7 @@ AboutBox::AboutBox(QWidget* mainWindow)
                                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("ペルグリンのバージョン情報"));
+    setWindowTitle(QString::fromUtf8(programName) + QStringLiteral("のバージョン情報"));
     // The title bar carries no icon: the picture inside the box is the program's icon.
     setWindowIcon(noIcon());
     setFont(gothicFont());
@@ -49,7 +50,8 @@ AboutBox::AboutBox(QWidget* mainWindow)
     auto* icon =
         new StoredPicture(QStringLiteral("Image1"), applicationIconResource(), 480, 480, this);
     icon->placeAt(180, 150);
-    makeLabel("Label1", QStringLiteral("ペルグリン"), twipsRect(780, 210, 2895, 495), 14.25, this);
+    makeLabel("Label1", QString::fromUtf8(programName), twipsRect(780, 210, 2895, 495), 14.25,
+              this);
     makeLabel("Label2", QStringLiteral("Ver.1.0"), twipsRect(1800, 690, 630, 180), 9, this);
     makeLabel("Label3", QStringLiteral("鋼管仕口の設計計算プログラム"),
               twipsRect(600, 1020, 3165, 195), 9.75, this);

@@ -1,4 +1,4 @@
-#include "ui/main/file_error_text.h"
+#include "io/file_error_text.h"
 
 #include <QDir>
 
@@ -6,9 +6,13 @@ namespace flange {
 
 namespace {
 
-QString withReason(const QString& text, const QString& reason)
+QString withReason(const QString& text, const QString& reason, ReasonPlacement placement)
 {
-    return reason.isEmpty() ? text : QStringLiteral("%1\n（%2）").arg(text, reason);
+    if (reason.isEmpty())
+        return text;
+    return (placement == ReasonPlacement::OwnLine ? QStringLiteral("%1\n（%2）")
+                                                  : QStringLiteral("%1（%2）"))
+        .arg(text, reason);
 }
 
 QString refusedText(const FileError& error, const QString& why)
@@ -18,7 +22,7 @@ QString refusedText(const FileError& error, const QString& why)
 
 } // namespace
 
-QString fileErrorText(const FileError& error)
+QString fileErrorText(const FileError& error, ReasonPlacement reason)
 {
     const QString file = QDir::toNativeSeparators(error.path);
     switch (error.kind) {
@@ -35,10 +39,10 @@ QString fileErrorText(const FileError& error)
             .arg(file);
     case FileErrorKind::Unreadable:
         return withReason(QStringLiteral("ファイル「%1」を読み込めません。").arg(file),
-                          error.reason);
+                          error.reason, reason);
     case FileErrorKind::Unwritable:
         return withReason(QStringLiteral("ファイル「%1」に保存できませんでした。").arg(file),
-                          error.reason);
+                          error.reason, reason);
     case FileErrorKind::QuoteInText:
         return refusedText(
             error, QStringLiteral(
@@ -51,6 +55,15 @@ QString fileErrorText(const FileError& error)
         return QStringLiteral("Shift_JIS（コードページ932）の変換が使えません。");
     }
     return {};
+}
+
+QString reportFileErrorText(const FileError& error)
+{
+    const QString written =
+        QStringLiteral("計算書を「%1」に書き出せませんでした。").arg(error.path);
+    if (error.kind == FileErrorKind::NotRegularFile)
+        return written + QStringLiteral("通常のファイルではありません。");
+    return withReason(written, error.reason, ReasonPlacement::SameLine);
 }
 
 } // namespace flange
