@@ -49,7 +49,7 @@ TEST_P(PictureCatalogTest, IsValidSvgOfItsOwnSize)
     QFile file(QString::fromUtf8(info.resource.data(), qsizetype(info.resource.size())));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QString svg = QString::fromUtf8(file.readAll());
-    static const QRegularExpression family(QStringLiteral(R"(font-family="([^"]*)")"));
+    static const QRegularExpression family(QStringLiteral(R"re(font-family="([^"]*)")re"));
     for (auto match = family.globalMatch(svg); match.hasNext();)
         EXPECT_EQ(match.next().captured(1), QStringLiteral("IPAGothic")) << info.name;
 }
