@@ -196,7 +196,6 @@ void MainWindow::calculate()
                       QStringLiteral("数値が入力されていません。"));
         return;
     }
-    hintMarks_->takeChartHint(flow_.record());
     showState();
     showResultsPane();
 }
@@ -236,7 +235,7 @@ void MainWindow::saveDesignAs() { files_.saveAs(flow_.record()); }
 void MainWindow::showState()
 {
     inputPane_->showState(flow_);
-    hintMarks_->showHints(flow_.record(), flow_.currentStep());
+    hintMarks_->showHints(flow_.hints(), flow_.currentStep());
     resultsPane_->showState(flow_);
     printAction_->setEnabled(flow_.isPrintAvailable());
     emit stateShown();
