@@ -252,18 +252,34 @@ std::vector<Suggestion> findSuggestions(const WalkInputs& inputs)
 
 WalkInputs applySuggestion(WalkInputs inputs, const Suggestion& suggestion)
 {
-    if (suggestion.change.to.empty())
-        return inputs;
-    inputText(inputs, suggestion.change.field) = suggestion.change.to;
-    if (suggestion.change.field == &R::boltSize) {
-        const auto size =
-            std::ranges::find(boltSizeTable, suggestion.change.to, &BoltSize::itemText);
+    for (const InputChange& change : typedChanges(suggestion)) {
+        inputText(inputs, change.field) = change.to;
+        if (change.field != &R::boltSize)
+            continue;
+        const auto size = std::ranges::find(boltSizeTable, change.to, &BoltSize::itemText);
         if (size != boltSizeTable.end())
             inputText(inputs, &R::boltArea) = std::string(size->areaText);
     }
-    if (suggestion.alpha0)
-        inputText(inputs, &R::alpha0) = suggestion.alpha0->to;
     return inputs;
+}
+
+std::vector<InputChange> typedChanges(const Suggestion& suggestion)
+{
+    std::vector<InputChange> changes;
+    if (suggestion.change.to.empty())
+        return changes;
+    changes.push_back(suggestion.change);
+    if (suggestion.alpha0)
+        changes.push_back(*suggestion.alpha0);
+    return changes;
+}
+
+bool typeableOn(const Suggestion& suggestion, Step page)
+{
+    const auto changes = typedChanges(suggestion);
+    return !changes.empty() && stepOf(changes.front().field) == page
+           && std::ranges::all_of(
+               changes, [&](const InputChange& change) { return stepOf(change.field) >= page; });
 }
 
 } // namespace flange

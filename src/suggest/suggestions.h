@@ -61,4 +61,12 @@ std::vector<Suggestion> findSuggestions(const WalkInputs& inputs);
 // The inputs with a suggestion applied (the bolt area with a bolt size, α0 with a moved ratio).
 WalkInputs applySuggestion(WalkInputs inputs, const Suggestion& suggestion);
 
+// The fields an engineer types for a suggestion, in order: its input, then α0 when it moved.
+std::vector<InputChange> typedChanges(const Suggestion& suggestion);
+
+// Whether the engineer can type a suggestion on the step page shown: its input belongs to that
+// page (the fields of earlier pages are settled, back on their page they can be typed), and α0,
+// when it moved, to that page or a later one, which is calculated afresh when it is entered.
+bool typeableOn(const Suggestion& suggestion, Step page);
+
 } // namespace flange

@@ -8,6 +8,7 @@
 // application ends. Nothing is asked and nothing is saved.
 
 #include "report/system_printer_access.h"
+#include "ui/assistant/suggestion_window_host.h"
 #include "ui/main/main_window.h"
 #include "ui/print/form4.h"
 #include "ui/print/message_box_print_prompts.h"
@@ -41,6 +42,7 @@ public:
     void openAboutBox();
 
     ReferencePanes& referencePanes() { return *referencePanes_; }
+    SuggestionWindowHost& suggestionWindow() { return *suggestions_; }
     // The print dialog while it is open, else nullptr.
     Form4* printDialog() const { return printDialog_; }
 
@@ -58,6 +60,7 @@ private:
     AllowableStressWindowHost stressWindow_;
     MainWindow mainWindow_;
     ReferencePanes* referencePanes_ = nullptr;
+    SuggestionWindowHost* suggestions_ = nullptr;
     // The current printer lasts for the run; the print dialog is made afresh each time. The
     // printers are first asked for when the print dialog first opens, which keeps the printing
     // system out of the program's start-up.
