@@ -4,8 +4,8 @@
 // without printers and without modal windows.
 
 #include "recording_print_job.h"
-#include "report/printer_access.h"
 #include "ui/print/print_prompts.h"
+#include "ui/print/printer_access.h"
 
 #include <QStringList>
 
@@ -80,11 +80,13 @@ public:
     int fileNameQuestions = 0;
 
     QStringList unknownStatePrinters;
+    QStringList refusals;
 
     void warnPrintFailed(QWidget*, const QString& printerName) override
     {
         warnedPrinters << printerName;
     }
+    void warnReportRefused(QWidget*, const QString& reason) override { refusals << reason; }
     void warnPrintStateUnknown(QWidget*, const QString& printerName) override
     {
         unknownStatePrinters << printerName;

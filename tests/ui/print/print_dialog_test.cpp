@@ -8,7 +8,7 @@
 using namespace flange;
 using namespace flange::testing;
 
-class Form4Test : public QObject {
+class PrintDialogTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -22,21 +22,22 @@ private slots:
     void propertiesGoToTheNameInTheList();
     void printRun_data();
     void printRun();
+    void aTextTooWideForTheReportIsRefusedNamingItsField();
 
 private:
     PrintDialogHarness ui_;
     std::unique_ptr<FakePrinterAccess> printers_;
 };
 
-void Form4Test::init()
+void PrintDialogTest::init()
 {
     ui_.start();
     printers_ = std::make_unique<FakePrinterAccess>();
 }
 
-void Form4Test::cleanup() { ui_.finish(); }
+void PrintDialogTest::cleanup() { ui_.finish(); }
 
-void Form4Test::openingShowsTheCurrentPrinterAndDisablesTheMainWindow()
+void PrintDialogTest::openingShowsTheCurrentPrinterAndDisablesTheMainWindow()
 {
     ui_.open(*printers_);
     QCOMPARE(ui_.dialog->objectName(), QString("Form4"));
@@ -53,11 +54,11 @@ void Form4Test::openingShowsTheCurrentPrinterAndDisablesTheMainWindow()
     for (const char* name : {"Frame1", "Label3", "Command1", "Command6", "Command7"})
         QVERIFY2(ui_.dialog->findChild<QWidget*>(name), name);
     // Opening again brings the same dialog forward.
-    Form4* first = ui_.dialog;
+    PrintDialog* first = ui_.dialog;
     QCOMPARE(ui_.open(*printers_), first);
 }
 
-void Form4Test::cancelClosesAndEnablesTheMainWindow()
+void PrintDialogTest::cancelClosesAndEnablesTheMainWindow()
 {
     ui_.open(*printers_);
     ui_.press("Command6");
@@ -65,7 +66,7 @@ void Form4Test::cancelClosesAndEnablesTheMainWindow()
     QVERIFY(ui_.mainWindow->isEnabled());
 }
 
-void Form4Test::choosingSelectsAtOnceEvenWhenCancelled()
+void PrintDialogTest::choosingSelectsAtOnceEvenWhenCancelled()
 {
     ui_.open(*printers_);
     QVERIFY(ui_.choose("Alpha"));
@@ -76,7 +77,7 @@ void Form4Test::choosingSelectsAtOnceEvenWhenCancelled()
     QCOMPARE(printers_->current, QString("Alpha"));
 }
 
-void Form4Test::reopeningShowsThePrinterLastChosen()
+void PrintDialogTest::reopeningShowsThePrinterLastChosen()
 {
     ui_.open(*printers_);
     QVERIFY(ui_.choose("PDFファイル"));
@@ -88,7 +89,7 @@ void Form4Test::reopeningShowsThePrinterLastChosen()
     QCOMPARE(ui_.label("Label2"), QString("場所：　"));
 }
 
-void Form4Test::propertiesGoToTheNameInTheList()
+void PrintDialogTest::propertiesGoToTheNameInTheList()
 {
     ui_.open(*printers_);
     ui_.combo()->setEditText("Gamma"); // typing selects nothing
@@ -100,7 +101,7 @@ void Form4Test::propertiesGoToTheNameInTheList()
     QVERIFY(ui_.dialogOpen());
 }
 
-void Form4Test::printRun_data()
+void PrintDialogTest::printRun_data()
 {
     QTest::addColumn<QString>("printerText");
     QTest::addColumn<int>("failFrom");
@@ -123,7 +124,7 @@ void Form4Test::printRun_data()
         << "PDFファイル" << -1 << "" << false << false << "" << true;
 }
 
-void Form4Test::printRun()
+void PrintDialogTest::printRun()
 {
     QFETCH(QString, printerText);
     QFETCH(int, failFrom);
@@ -165,5 +166,21 @@ void Form4Test::printRun()
     QCOMPARE(ui_.mainWindow->isEnabled(), !staysOpen);
 }
 
-QTEST_MAIN(Form4Test)
-#include "form4_test.moc"
+void PrintDialogTest::aTextTooWideForTheReportIsRefusedNamingItsField()
+{
+    ui_.record.requiredThickness = std::string(39, '9') + ".000";
+    ui_.prompts.pdfFileAnswer = QStringLiteral("/nowhere/never.pdf");
+    ui_.open(*printers_);
+    for (const char* printer : {"Beta", "PDFファイル"}) {
+        ui_.combo()->setEditText(printer);
+        ui_.press("Command1");
+    }
+    QCOMPARE(ui_.prompts.refusals.size(), 2);
+    QVERIFY(ui_.prompts.refusals.front().contains("「プレート厚さ」"));
+    QVERIFY2(!printers_->lastJob, "no printer was given a job");
+    QCOMPARE(ui_.prompts.fileNameQuestions, 0);
+    QVERIFY(ui_.dialogOpen());
+}
+
+QTEST_MAIN(PrintDialogTest)
+#include "print_dialog_test.moc"
