@@ -47,13 +47,10 @@ bool movesEdgeRatio(TextField field)
 }
 
 // The chart's α0 at an edge ratio text, as the hint quotes it ("0.150").
-std::optional<std::string> chartAlpha0Text(const std::string& edgeRatio)
+std::optional<std::string> chartAlpha0At(const std::string& edgeRatio)
 {
     const auto reading = readAlpha0Chart(edgeRatio);
-    if (!reading)
-        return std::nullopt;
-    const auto rounded = roundToPattern(reading->alpha0, NumberPattern::ThreeDecimals);
-    return rounded ? std::optional(rounded->text) : std::nullopt;
+    return reading ? std::optional(chartAlpha0Text(reading->alpha0)) : std::nullopt;
 }
 
 // The results a suggestion quotes: the edge ratio when α0 was read again at it, then the headline
@@ -128,7 +125,7 @@ private:
         edgeRatio = shape.record.edgeRatio;
         if (edgeRatio.empty())
             return true;
-        const auto chart = chartAlpha0Text(edgeRatio);
+        const auto chart = chartAlpha0At(edgeRatio);
         if (!chart)
             return false;
         std::string& alpha0 = inputText(changed, &R::alpha0);
@@ -216,7 +213,7 @@ std::optional<Suggestion> chartAlpha0(const WalkInputs& inputs, const WalkResult
     const auto hint = std::ranges::find(hints, HintKind::Alpha0BelowChart, &Hint::kind);
     if (hint == hints.end())
         return std::nullopt;
-    const auto chart = chartAlpha0Text(walk.record.edgeRatio);
+    const auto chart = chartAlpha0At(walk.record.edgeRatio);
     if (!chart)
         return std::nullopt;
     WalkInputs changed = inputs;
