@@ -22,6 +22,8 @@ struct ParseCase {
     std::optional<double> expected;
 };
 
+void PrintTo(const ParseCase& c, std::ostream* os) { *os << c.name; }
+
 class ParseNumberTest : public ::testing::TestWithParam<ParseCase> {};
 
 TEST_P(ParseNumberTest, ReadsTheNumberOrFails)
@@ -29,8 +31,9 @@ TEST_P(ParseNumberTest, ReadsTheNumberOrFails)
     const auto& c = GetParam();
     const auto value = parseNumber(c.text);
     ASSERT_EQ(value.has_value(), c.expected.has_value()) << "text: [" << c.text << "]";
-    if (c.expected)
+    if (c.expected) {
         EXPECT_DOUBLE_EQ(*value, *c.expected) << "text: [" << c.text << "]";
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -75,6 +78,9 @@ struct RoundCase {
     NumberPattern pattern;
     const char* text;
 };
+
+// Named in test names and failure messages by its name, not by a dump of its bytes.
+void PrintTo(const RoundCase& c, std::ostream* os) { *os << c.name; }
 
 class RoundToPatternTest : public ::testing::TestWithParam<RoundCase> {};
 

@@ -103,6 +103,13 @@ TEST(ReportOperations, Figure2MarksTheDesignsReading)
 
 enum class FailurePoint { FirstOperation, SecondFrameLine, PageBreak, LastOperation };
 
+void PrintTo(FailurePoint point, std::ostream* os)
+{
+    constexpr const char* names[] = {"FirstOperation", "SecondFrameLine", "PageBreak",
+                                     "LastOperation"};
+    *os << names[int(point)];
+}
+
 class ReportFailure : public ::testing::TestWithParam<FailurePoint> {};
 
 TEST_P(ReportFailure, StopsAtTheOperationThatFailed)

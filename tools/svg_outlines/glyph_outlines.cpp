@@ -1,20 +1,15 @@
-#include "glyph_outlines.h"
+#include "svg_outlines/glyph_outlines.h"
 
 #include <QPainterPath>
 #include <QRegularExpression>
-
-#include <cmath>
 
 namespace flange::tools {
 
 namespace {
 
-// Coordinates to a tenth of the drawing's unit: finer than any printer resolves.
-QByteArray number(qreal value)
-{
-    const qreal rounded = std::round(value * 10) / 10;
-    return QByteArray::number(rounded == 0 ? 0.0 : rounded, 'g', 10);
-}
+// Coordinates in whole units of the drawing, which are twips (1/1440 inch) at the size the
+// drawings are shown and printed: finer than a printer resolves, and short in a printed page.
+QByteArray number(qreal value) { return QByteArray::number(qRound64(value)); }
 
 QByteArray point(const QPointF& p) { return number(p.x()) + ' ' + number(p.y()); }
 
@@ -78,12 +73,11 @@ const QRawFont* OutlineFonts::find(const QString& family, const QString& style) 
 OutlinedSvg outlineTexts(const QByteArray& svg, const OutlineFonts& fonts,
                          const std::set<QString>& kept)
 {
-    static const QRegularExpression textElement(
-        QStringLiteral(R"(<text\b([^>]*)>([^<]*)</text>)"));
+    static const QRegularExpression textElement(QStringLiteral(R"(<text\b([^>]*)>([^<]*)</text>)"));
     static const QRegularExpression attribute(QStringLiteral(R"(([\w:-]+)="([^"]*)\")"));
     static const std::set<QString> known{
-        QStringLiteral("x"),          QStringLiteral("y"),           QStringLiteral("font-family"),
-        QStringLiteral("font-size"),  QStringLiteral("font-style"),  QStringLiteral("text-anchor"),
+        QStringLiteral("x"),         QStringLiteral("y"),          QStringLiteral("font-family"),
+        QStringLiteral("font-size"), QStringLiteral("font-style"), QStringLiteral("text-anchor"),
         QStringLiteral("fill")};
 
     const QString document = QString::fromUtf8(svg);
@@ -101,8 +95,8 @@ OutlinedSvg outlineTexts(const QByteArray& svg, const OutlineFonts& fonts,
         const QString family = attributes["font-family"];
         if (kept.contains(family))
             continue;
-        const QString style =
-            attributes["font-style"].isEmpty() ? QStringLiteral("normal") : attributes["font-style"];
+        const QString style = attributes["font-style"].isEmpty() ? QStringLiteral("normal")
+                                                                 : attributes["font-style"];
         const QRawFont* font = fonts.find(family, style);
         if (!font)
             return {{}, QStringLiteral("no font file for %1 %2").arg(family, style)};
