@@ -121,7 +121,7 @@ private:
     // cannot compute (an empty or unreadable plate input) leaves α0 as typed.
     bool takeChartAlpha0(WalkInputs& changed, Suggestion& suggestion, std::string& edgeRatio) const
     {
-        const WalkResult shape = walkDesign(changed, std::max(stop_, Step::BShape));
+        const WalkResult shape = walkDesign(changed, Step::BShape);
         edgeRatio = shape.record.edgeRatio;
         if (edgeRatio.empty())
             return true;
