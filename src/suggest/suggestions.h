@@ -54,7 +54,8 @@ struct Suggestion {
 };
 
 // The suggestions of a design already walked (its inputs and the walk of them), in the order of
-// the searches above, the chart's α0 last. None for a design that stopped at an empty input.
+// the searches above, the chart's α0 last. A design that stopped at an empty input has no
+// searches, only the chart's α0 when its hint shows.
 std::vector<Suggestion> findSuggestions(const WalkInputs& inputs, const WalkResult& walk);
 std::vector<Suggestion> findSuggestions(const WalkInputs& inputs);
 

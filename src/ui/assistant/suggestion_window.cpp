@@ -14,14 +14,15 @@ namespace {
 
 QString summaryOf(const std::vector<Suggestion>& suggestions, const WalkResult& walk)
 {
-    if (walk.status == WalkStatus::MissingInput)
-        return QStringLiteral("空の入力があるため、修正案を探せません。");
-    if (suggestions.empty())
-        return QStringLiteral("ＮＧの判定も α0 の注意もありません。");
     if (stepToMend(walk))
         return QStringLiteral("ＮＧの段階で、入力を1つ変えるとＯＫになる最小の値です"
                               "（設計の写しで同じ計算をして確かめています）。");
-    return QStringLiteral("α0 を図－２の値にしたときの結果です。");
+    const bool missing = walk.status == WalkStatus::MissingInput;
+    if (!suggestions.empty())
+        return (missing ? QStringLiteral("空の入力がある段階で止まります。") : QString())
+               + QStringLiteral("α0 を図－２の値にしたときの結果です。");
+    return missing ? QStringLiteral("空の入力があるため、修正案を探せません。")
+                   : QStringLiteral("ＮＧの判定も α0 の注意もありません。");
 }
 
 QString buttonText(SuggestionKind kind)

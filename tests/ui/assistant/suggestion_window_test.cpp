@@ -24,6 +24,7 @@ private slots:
 
     void typesASuggestionAndFollowsTheInputs();
     void menuOpensTheWindowOnAnyPage();
+    void boltSizeIsChosenFromTheList();
 
 private:
     // Every control of the main window with its place.
@@ -108,6 +109,21 @@ void SuggestionWindowTest::menuOpensTheWindowOnAnyPage()
     QVERIFY(host_->window()->typeButtons().empty());
     QCOMPARE(host_->window()->summary()->text(),
              QStringLiteral("空の入力があるため、修正案を探せません。"));
+}
+
+// A bolt size is chosen as from the list, which writes its area too.
+void SuggestionWindowTest::boltSizeIsChosenFromTheList()
+{
+    f_->ui.typeStep(Step::A);
+    f_->ui.type("Text13", QStringLiteral("800"));
+    f_->ui.calculate();
+    f_->ui.triggerMenu("mnusuggest");
+    const auto& buttons = host_->window()->typeButtons();
+    QCOMPARE(buttons.size(), std::size_t(3));
+    buttons[0]->click();
+    QCOMPARE(f_->window.record().boltSize, std::string("Ｍ30"));
+    QCOMPARE(f_->ui.text("Text2"), QStringLiteral("7.07"));
+    QCOMPARE(f_->ui.text("Text21"), QString());
 }
 
 QTEST_MAIN(SuggestionWindowTest)
