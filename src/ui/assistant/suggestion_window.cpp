@@ -2,6 +2,7 @@
 
 #include "suggest/suggestion_text.h"
 #include "ui/common/gothic_font.h"
+#include "ui/common/window_keys.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -39,7 +40,7 @@ SuggestionWindow::SuggestionWindow(QWidget* parent)
     setObjectName(QStringLiteral("FormSuggestions"));
     setWindowTitle(QStringLiteral("修正案"));
     setFont(gothicFont());
-    setAttribute(Qt::WA_DeleteOnClose, false);
+    closeOnEscape(this);
     auto* layout = new QVBoxLayout(this);
     summary_->setObjectName(QStringLiteral("SuggestionSummary"));
     summary_->setWordWrap(true);
@@ -76,6 +77,7 @@ void SuggestionWindow::showSuggestions(const std::vector<Suggestion>& suggestion
             continue;
         }
         auto* button = new QPushButton(buttonText(suggestion.kind), this);
+        pressOnEnter(button);
         const bool typeable = typeableOn(suggestion, page);
         button->setEnabled(typeable);
         if (!typeable)
