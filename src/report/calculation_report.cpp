@@ -1,7 +1,7 @@
 #include "report/calculation_report.h"
 
 #include "calc/design_steps.h"
-
+#include "report/chart_mark.h"
 #include "report/report_fit.h"
 #include "report/report_layout.h"
 
@@ -20,6 +20,9 @@ constexpr int headingPoints = 14;
 constexpr int bodyPoints = reportBodyPoints;
 constexpr int markPoints = 8;
 
+// Reference figure 2 on page 2, with the design's reading marked on it.
+constexpr TwipPoint figure2At{3000, 600};
+
 // Draws through the job, one step at a time; each step tells whether the job accepted it.
 class ReportDrawer {
 public:
@@ -33,6 +36,11 @@ public:
     }
 
     bool picture(std::string_view name, TwipPoint at) { return job_.drawPicture(name, at); }
+
+    bool chartMark(TwipPoint figureAt)
+    {
+        return drawChartMark(job_, record_, figureAt, markPoints);
+    }
 
     bool frame()
     {
@@ -87,11 +95,10 @@ bool drawFirstPage(ReportDrawer& draw)
 bool drawSecondPage(ReportDrawer& draw)
 {
     return draw.frame() && draw.font(headingPoints)
-           && draw.text({1600, 9500}, sectionHeading(Step::C))
-           && draw.picture("Image19", {3000, 600}) && draw.font(bodyPoints)
-           && draw.lines(ribSectionLines()) && draw.font(headingPoints)
-           && draw.text({1600, 12800}, sectionHeading(Step::D)) && draw.font(bodyPoints)
-           && draw.lines(weldSectionLines());
+           && draw.text({1600, 9500}, sectionHeading(Step::C)) && draw.picture("Image19", figure2At)
+           && draw.chartMark(figure2At) && draw.font(bodyPoints) && draw.lines(ribSectionLines())
+           && draw.font(headingPoints) && draw.text({1600, 12800}, sectionHeading(Step::D))
+           && draw.font(bodyPoints) && draw.lines(weldSectionLines());
 }
 
 } // namespace

@@ -47,13 +47,10 @@ bool movesEdgeRatio(TextField field)
 }
 
 // The chart's α0 at an edge ratio text, as the hint quotes it ("0.150").
-std::optional<std::string> chartAlpha0Text(const std::string& edgeRatio)
+std::optional<std::string> chartAlpha0At(const std::string& edgeRatio)
 {
     const auto reading = readAlpha0Chart(edgeRatio);
-    if (!reading)
-        return std::nullopt;
-    const auto rounded = shownChartAlpha0(reading->alpha0);
-    return rounded ? std::optional(rounded->text) : std::nullopt;
+    return reading ? std::optional(chartAlpha0Text(reading->alpha0)) : std::nullopt;
 }
 
 // The results a suggestion quotes: the edge ratio when α0 was read again at it, then the headline
@@ -125,11 +122,11 @@ private:
     bool takeChartAlpha0(DesignInputs& changed, Suggestion& suggestion,
                          std::string& edgeRatio) const
     {
-        const WalkResult shape = walkDesign(changed, std::max(stop_, Step::BShape));
+        const WalkResult shape = walkDesign(changed, Step::BShape);
         edgeRatio = shape.record.edgeRatio;
         if (edgeRatio.empty())
             return true;
-        const auto chart = chartAlpha0Text(edgeRatio);
+        const auto chart = chartAlpha0At(edgeRatio);
         if (!chart)
             return false;
         std::string& alpha0 = inputText(changed, &R::alpha0);
@@ -216,7 +213,7 @@ std::optional<Suggestion> chartAlpha0(const DesignInputs& inputs, const WalkResu
     const auto hint = std::ranges::find(walk.hints, HintKind::Alpha0BelowChart, &Hint::kind);
     if (hint == walk.hints.end())
         return std::nullopt;
-    const auto chart = chartAlpha0Text(walk.record.edgeRatio);
+    const auto chart = chartAlpha0At(walk.record.edgeRatio);
     if (!chart)
         return std::nullopt;
     DesignInputs changed = inputs;
@@ -252,18 +249,34 @@ std::vector<Suggestion> findSuggestions(const DesignInputs& inputs)
 
 DesignInputs applySuggestion(DesignInputs inputs, const Suggestion& suggestion)
 {
-    if (suggestion.change.to.empty())
-        return inputs;
-    inputText(inputs, suggestion.change.field) = suggestion.change.to;
-    if (suggestion.change.field == &R::boltSize) {
-        const auto size =
-            std::ranges::find(boltSizeTable, suggestion.change.to, &BoltSize::itemText);
+    for (const InputChange& change : typedChanges(suggestion)) {
+        inputText(inputs, change.field) = change.to;
+        if (change.field != &R::boltSize)
+            continue;
+        const auto size = std::ranges::find(boltSizeTable, change.to, &BoltSize::itemText);
         if (size != boltSizeTable.end())
             inputText(inputs, &R::boltArea) = std::string(size->areaText);
     }
-    if (suggestion.alpha0)
-        inputText(inputs, &R::alpha0) = suggestion.alpha0->to;
     return inputs;
+}
+
+std::vector<InputChange> typedChanges(const Suggestion& suggestion)
+{
+    std::vector<InputChange> changes;
+    if (suggestion.change.to.empty())
+        return changes;
+    changes.push_back(suggestion.change);
+    if (suggestion.alpha0)
+        changes.push_back(*suggestion.alpha0);
+    return changes;
+}
+
+bool typeableOn(const Suggestion& suggestion, Step page)
+{
+    const auto changes = typedChanges(suggestion);
+    return !changes.empty() && stepOf(changes.front().field) == page
+           && std::ranges::all_of(
+               changes, [&](const InputChange& change) { return stepOf(change.field) >= page; });
 }
 
 } // namespace flange

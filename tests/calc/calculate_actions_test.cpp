@@ -65,6 +65,8 @@ struct ActionCase {
     const char* judgements;
 };
 
+void PrintTo(const ActionCase& c, std::ostream* os) { *os << c.name; }
+
 class WorkedExampleTest : public ::testing::TestWithParam<ActionCase> {};
 
 TEST_P(WorkedExampleTest, WritesEveryResultAndJudgement)
@@ -115,6 +117,9 @@ struct MissingCase {
     Action action;
     Step step;
 };
+
+// Named in test names and failure messages by its name, not by a dump of its bytes.
+void PrintTo(const MissingCase& c, std::ostream* os) { *os << c.name; }
 // clang-format on
 
 class MissingInputTest : public ::testing::TestWithParam<MissingCase> {};

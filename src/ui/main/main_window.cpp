@@ -13,6 +13,7 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
@@ -36,6 +37,7 @@ MainWindow::MainWindow(UserPrompts& prompts, QWidget* parent)
     hintMarks_ = new HintMarks(inputPane_);
     figureArea_ = new FigureArea(client);
     resultsPane_ = new ResultsPane(figureArea_);
+    createSuggestionLink();
     figureArea_->addPane(resultsPane_, inputPane_->paneButton(PaneButton::Top));
 
     connectControls();
@@ -65,9 +67,24 @@ void MainWindow::createMenus()
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
     help->setObjectName(QStringLiteral("mnuhelpe"));
+    QAction* suggestions =
+        help->addAction(QStringLiteral("修正案(&S)"), this, &MainWindow::suggestionsRequested);
+    suggestions->setObjectName(QStringLiteral("mnusuggest"));
+    help->addSeparator();
     QAction* about =
         help->addAction(QStringLiteral("バージョン情報"), this, &MainWindow::aboutRequested);
     about->setObjectName(QStringLiteral("mnuver"));
+}
+
+// In the free space left of the calculate button, the same on every step page.
+void MainWindow::createSuggestionLink()
+{
+    suggestionLink_ = new QLabel(QStringLiteral("<a href=\"#\">修正案を見る</a>"), inputPane_);
+    suggestionLink_->setObjectName(QStringLiteral("SuggestionLink"));
+    suggestionLink_->setGeometry(twipsRect(90, 5310, 2300, 300));
+    suggestionLink_->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
+    connect(suggestionLink_, &QLabel::linkActivated, this, &MainWindow::suggestionsRequested);
+    suggestionLink_->hide();
 }
 
 void MainWindow::connectControls()
@@ -239,6 +256,8 @@ void MainWindow::showState()
     hintMarks_->showHints(flow_.hints(), flow_.currentStep());
     resultsPane_->showState(flow_);
     printAction_->setEnabled(flow_.isPrintAvailable());
+    suggestionLink_->setVisible(flow_.judgement(flow_.currentStep()) == Judgement::Ng
+                                || hintMarks_->chartLine()->isVisibleTo(inputPane_));
     emit stateShown();
 }
 

@@ -43,6 +43,7 @@ public:
 
     InputPane* inputPane() const { return inputPane_; }
     HintMarks* hintMarks() const { return hintMarks_; }
+    QLabel* suggestionLink() const { return suggestionLink_; }
     FigureArea* figureArea() const { return figureArea_; }
     ResultsPane* resultsPane() const { return resultsPane_; }
 
@@ -72,6 +73,8 @@ signals:
     void printRequested();
     // "バージョン情報".
     void aboutRequested();
+    // "修正案(&S)", or the link to it shown while the step page has an NG judgement or the α0 hint.
+    void suggestionsRequested();
     // The window is closing (by "終了(&X)" or its title bar); every other window is to close too.
     void closing();
     // The window has shown the step flow's state anew, after any change of the record or the step.
@@ -85,6 +88,7 @@ protected:
 
 private:
     void createMenus();
+    void createSuggestionLink();
     void connectControls();
     void orderTabs();
     void layOutPanes();
@@ -108,6 +112,7 @@ private:
     FigureArea* figureArea_ = nullptr;
     ResultsPane* resultsPane_ = nullptr;
     QAction* printAction_ = nullptr;
+    QLabel* suggestionLink_ = nullptr;
     OuterSize* outerSize_ = nullptr;
 };
 
