@@ -150,8 +150,8 @@ int runCheckCommand(const QByteArrayList& arguments, CheckSink& sink)
             sink.err(message(error));
             sink.out(output.unreadable(shown, error));
         } else {
-            const WalkResult walk = walkDesign(*source.inputs);
-            tally.add(walk.status, !findHints(walk.record).empty());
+            const WalkResult walk = walkDesign(*source.inputs, source.hints);
+            tally.add(walk.status, !hintsOf(walk).empty());
             sink.out(output.design(shown, walk));
             if (reports) {
                 if (const auto problem = reports->write(file, walk)) {

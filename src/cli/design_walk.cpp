@@ -3,14 +3,16 @@
 #include "flow/step_flow.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace flange {
 
-WalkResult walkDesign(const DesignInputs& inputs)
+WalkResult walkDesign(const DesignInputs& inputs, std::vector<Hint> readingHints)
 {
     StepFlow flow;
     flow.openDesign(inputs);
     WalkResult result;
+    result.readingHints = std::move(readingHints);
     do {
         result.step = flow.currentStep();
         if (flow.calculate() == CalculationOutcome::Status::MissingInput) {
@@ -24,6 +26,13 @@ WalkResult walkDesign(const DesignInputs& inputs)
     });
     result.status = result.step == Step::D && allOk ? WalkStatus::Ok : WalkStatus::Ng;
     return result;
+}
+
+std::vector<Hint> hintsOf(const WalkResult& walk)
+{
+    std::vector<Hint> hints = walk.readingHints;
+    std::ranges::move(findHints(walk.record), std::back_inserter(hints));
+    return hints;
 }
 
 } // namespace flange

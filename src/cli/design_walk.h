@@ -8,7 +8,10 @@
 
 #include "calc/calculate_actions.h"
 #include "calc/design_record.h"
+#include "calc/hints.h"
 #include "io/design_file.h"
+
+#include <vector>
 
 namespace flange {
 
@@ -21,9 +24,13 @@ enum class WalkStatus {
 struct WalkResult {
     Step step = Step::A; // where the walk stopped
     WalkStatus status = WalkStatus::MissingInput;
-    DesignRecord record; // as the main window would show it there
+    DesignRecord record;            // as the main window would show it there
+    std::vector<Hint> readingHints; // what reading the design's file noticed, given to walkDesign
 };
 
-WalkResult walkDesign(const DesignInputs& inputs);
+WalkResult walkDesign(const DesignInputs& inputs, std::vector<Hint> readingHints = {});
+
+// The hints the checker reports for a walk: what reading noticed, then the record's own.
+std::vector<Hint> hintsOf(const WalkResult& walk);
 
 } // namespace flange

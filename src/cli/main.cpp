@@ -1,6 +1,7 @@
 // flangecheck-cli: see cli/check_command.h.
 
 #include "cli/check_command.h"
+#include "io/atomic_file.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -88,6 +89,7 @@ private:
 int main(int argc, char* argv[])
 {
     qInstallMessageHandler(dropQtMessage);
+    flange::letWritesFailPastFileSizeLimit();
     // File names are taken as the bytes the shell passed: Qt's own argument list reads them as
     // UTF-8, which loses names in other encodings.
     QByteArrayList arguments;

@@ -113,7 +113,7 @@ QByteArray plainReport(const QString& file, const WalkResult& walk)
             out += "（表示なし）";
         out += '\n';
     }
-    appendPlainHints(out, findHints(walk.record));
+    appendPlainHints(out, hintsOf(walk));
     out += "［結論］ " + conclusion(walk).toUtf8() + '\n';
     return out;
 }
@@ -144,7 +144,7 @@ QByteArray jsonReport(const QString& file, const WalkResult& walk, JsonLayout la
         json.member(info->name, walk.record.*info->field);
     json.endObject();
     json.member("file", file.toStdString());
-    writeJsonHints(json, findHints(walk.record));
+    writeJsonHints(json, hintsOf(walk));
     json.member("status", statusName(walk.status));
     json.member("step", stepName(walk.step));
     json.beginObject("verdicts");

@@ -17,6 +17,7 @@ public:
 
     void beep() override;
     void warn(const QString& title, const QString& text) override;
+    UnsavedInputsChoice askSaveChanges(const QString& title, const QString& text) override;
     QString askOpenPath(const QString& rememberedName) override;
     QString askSavePath(const QString& rememberedName) override;
 

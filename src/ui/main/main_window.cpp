@@ -23,7 +23,6 @@ MainWindow::MainWindow(UserPrompts& prompts, QWidget* parent)
     : QMainWindow(parent), prompts_(prompts), files_(prompts)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("ペルグリン"));
     setFont(gothicFont());
     setAcceptDrops(true);
     createMenus();
@@ -50,7 +49,12 @@ void MainWindow::createMenus()
     file->setObjectName(QStringLiteral("MNUFILE"));
     QAction* open = file->addAction(QStringLiteral("開く(&O)"), this, &MainWindow::openDesign);
     open->setObjectName(QStringLiteral("mnuopen"));
+    open->setShortcut(QKeySequence::Open);
     file->addSeparator();
+    QAction* save =
+        file->addAction(QStringLiteral("上書き保存(&S)"), this, &MainWindow::saveDesign);
+    save->setObjectName(QStringLiteral("mnusave"));
+    save->setShortcut(QKeySequence::Save);
     QAction* saveAs =
         file->addAction(QStringLiteral("名前を付けて保存(&A)"), this, &MainWindow::saveDesignAs);
     saveAs->setObjectName(QStringLiteral("mnurewrit"));
@@ -58,6 +62,7 @@ void MainWindow::createMenus()
     printAction_ =
         file->addAction(QStringLiteral("プリント(&P)"), this, &MainWindow::printRequested);
     printAction_->setObjectName(QStringLiteral("mnuprint"));
+    printAction_->setShortcut(QKeySequence::Print);
     file->addSeparator();
     QAction* exit = file->addAction(QStringLiteral("終了(&X)"), this, &QWidget::close);
     exit->setObjectName(QStringLiteral("mnuexit"));
@@ -114,6 +119,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    if (!files_.settleChanges(flow_.record())) {
+        event->ignore();
+        showState();
+        return;
+    }
     emit closing();
     QMainWindow::closeEvent(event);
 }
@@ -215,23 +225,60 @@ void MainWindow::leaveStep()
 
 void MainWindow::resetPage()
 {
+    if (!files_.settleChanges(flow_.record())) {
+        showState();
+        return;
+    }
     flow_.pageReset();
+    files_.startNewDesign();
     showState();
 }
 
 void MainWindow::openDesign()
 {
-    files_.open(flow_);
+    if (files_.settleChanges(flow_.record()))
+        files_.open(flow_);
     showState();
 }
 
 void MainWindow::openDesignFile(const QString& path)
 {
-    files_.openPath(flow_, path);
+    if (files_.settleChanges(flow_.record()))
+        files_.openPath(flow_, path);
     showState();
 }
 
-void MainWindow::saveDesignAs() { files_.saveAs(flow_.record()); }
+void MainWindow::openNativeDesignFile(const QByteArray& nativePath)
+{
+    if (files_.settleChanges(flow_.record()))
+        files_.openNativePath(flow_, nativePath);
+    showState();
+}
+
+void MainWindow::saveDesign()
+{
+    files_.save(flow_.record());
+    showState();
+}
+
+void MainWindow::saveDesignAs()
+{
+    files_.saveAs(flow_.record());
+    showState();
+}
+
+void MainWindow::showTitle()
+{
+    const QString program = QStringLiteral("ペルグリン");
+    const QString name = files_.designName();
+    if (name.isEmpty()) {
+        setWindowTitle(program);
+        setWindowModified(false);
+        return;
+    }
+    setWindowTitle(QStringLiteral("%1[*] - %2").arg(name, program));
+    setWindowModified(files_.isChanged(flow_.record()));
+}
 
 void MainWindow::showState()
 {
@@ -239,6 +286,7 @@ void MainWindow::showState()
     hintMarks_->showHints(flow_.record(), flow_.currentStep());
     resultsPane_->showState(flow_);
     printAction_->setEnabled(flow_.isPrintAvailable());
+    showTitle();
     emit stateShown();
 }
 

@@ -60,6 +60,9 @@ public slots:
     // Opens a design file as "開く(&O)" does once the file is chosen: a file named on the command
     // line, or a ".sou" file dropped on the window.
     void openDesignFile(const QString& path);
+    // The same for a file named by the bytes the system passed (the program's argument), which
+    // need not be UTF-8.
+    void openNativeDesignFile(const QByteArray& nativePath);
     void showResultsPane();
     // The reference panes' buttons: each shows the pane added to the figure area for it, and does
     // nothing while there is none.
@@ -72,7 +75,8 @@ signals:
     void printRequested();
     // "バージョン情報".
     void aboutRequested();
-    // The window is closing (by "終了(&X)" or its title bar); every other window is to close too.
+    // The window is closing (by "終了(&X)" or its title bar), its inputs saved or discarded as the
+    // engineer chose; every other window is to close too.
     void closing();
     // The window has shown the step flow's state anew, after any change of the record or the step.
     void stateShown();
@@ -97,7 +101,9 @@ private:
     void leaveStep();
     void resetPage();
     void openDesign();
+    void saveDesign();
     void saveDesignAs();
+    void showTitle();
     void showState();
 
     UserPrompts& prompts_;
