@@ -95,6 +95,8 @@ private:
             options.version = true;
         } else if (argument == "--strict") {
             options.strict = true;
+        } else if (argument == "--suggest") {
+            options.suggest = true;
         } else if (const auto format = formatOf(argument)) {
             if (formatGiven_ && options.format != *format)
                 fail(QStringLiteral("--json、--jsonl、--csv はどれか1つだけ指定してください。"));
@@ -121,6 +123,8 @@ private:
         if (options.pdfPath && options.files.size() > 1)
             fail(QStringLiteral("--pdf は設計ファイルが1つのときだけ使えます。"
                                 "いくつものファイルには --pdf-dir を使ってください。"));
+        if (options.suggest && options.format == OutputFormat::Csv)
+            fail(QStringLiteral("--suggest は --csv と一緒に指定できません。"));
         if (options.files.isEmpty())
             fail(QStringLiteral("設計ファイルを指定してください。"));
     }
@@ -148,7 +152,7 @@ QString checkCommandHelp()
 {
     return QStringLiteral(
         "使い方: flangecheck-cli [--json | --jsonl | --csv] [--pdf 出力.pdf | --pdf-dir フォルダー]\n"
-        "                        [--strict] 設計ファイル.sou ...\n"
+        "                        [--strict] [--suggest] 設計ファイル.sou ...\n"
         "\n"
         "鋼管仕口ファイル（.sou）を引数の順に開き、画面で「計　　算」と「next >>」を順に押したときと\n"
         "同じように計算を進めます。ファイルを開いた直後と同じく、結果はすべて空、判定は表示なしから\n"
@@ -199,6 +203,14 @@ QString checkCommandHelp()
         "              拡張子を除いたもの、標準入力の設計は stdin）。同じ名前が重なると名前-2.pdf、\n"
         "              名前-3.pdf …とします。この実行の設計ファイルには書き出しません。\n"
         "  --strict    判定がすべてＯＫでも注意があれば、終了コード 4 で終わります。\n"
+        "  --suggest   ＮＧで止まった段階について、入力を1つだけ変えてＯＫになる最小の値（修正案）を、\n"
+        "              同じ計算を設計の写しでやり直して確かめたうえで出力します。ボルト本数と\n"
+        "              ボルト列直径の案は Ly/Lx が変わるので、α0 も新しい Ly/Lx で図－２から読み直します。\n"
+        "              今の値の3倍までで見つからなければ「この入力だけでは ＯＫ になりません」とします。\n"
+        "              α0 が図－２より小さいときは、図－２の α0 での t と判定も出力します。\n"
+        "              一覧では「［修正案］」に1件ずつ、JSON では \"suggestions\": [{\"step\", \"field\",\n"
+        "              \"from\", \"to\", \"results\", \"judgement\", \"kind\", \"message\"}, ...] です。\n"
+        "              --csv とは一緒に使えません。判定と終了コードは変わりません。\n"
         "  -h, --help  この説明を出力します。\n"
         "  --version   プログラム名と版を出力します。\n"
         "  --          これより後ろは、- で始まっていてもファイル名とみなします。\n"

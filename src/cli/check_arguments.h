@@ -3,7 +3,8 @@
 // The command line of flangecheck-cli, taken as the bytes the shell passed: file names need not
 // be UTF-8 (names from Windows archives are often code page 932).
 //
-//   flangecheck-cli [--json | --jsonl | --csv] [--pdf OUT.pdf | --pdf-dir DIR] [--strict] FILE...
+//   flangecheck-cli [--json | --jsonl | --csv] [--pdf OUT.pdf | --pdf-dir DIR] [--strict]
+//                   [--suggest] FILE...
 
 #include <QByteArray>
 #include <QByteArrayList>
@@ -20,6 +21,7 @@ struct CheckOptions {
     bool version = false;
     OutputFormat format = OutputFormat::Plain;
     bool strict = false;  // a run that passes but raised hints ends with its own status
+    bool suggest = false; // the design assistant's proposals join each design's output
     QByteArrayList files; // in argument order; "-" is standard input
     std::optional<QByteArray> pdfPath; // --pdf: the report of the one design
     std::optional<QByteArray> pdfDir;  // --pdf-dir: one report per design in this folder

@@ -8,9 +8,12 @@
 #include "cli/run_output.h"
 #include "cli/shown_text.h"
 #include "report/report_pdf.h"
+#include "suggest/suggestions.h"
 
 #include <QDir>
 
+#include <algorithm>
+#include <iterator>
 #include <memory>
 
 namespace flange {
@@ -150,9 +153,15 @@ int runCheckCommand(const QByteArrayList& arguments, CheckSink& sink)
             sink.err(message(error));
             sink.out(output.unreadable(shown, error));
         } else {
-            const WalkResult walk = walkDesign(*source.inputs, source.hints);
-            tally.add(walk.status, !hintsOf(walk).empty());
-            sink.out(output.design(shown, walk));
+            const WalkResult walk = walkDesign(*source.inputs);
+            // What reading the file noticed comes first: it explains the rest.
+            std::vector<Hint> hints = source.hints;
+            std::ranges::move(findHints(walk.record), std::back_inserter(hints));
+            tally.add(walk.status, !hints.empty());
+            std::optional<std::vector<Suggestion>> suggestions;
+            if (options.suggest)
+                suggestions = findSuggestions(*source.inputs, walk);
+            sink.out(output.design(shown, walk, hints, suggestions ? &*suggestions : nullptr));
             if (reports) {
                 if (const auto problem = reports->write(file, walk)) {
                     ++tally.fileErrors;

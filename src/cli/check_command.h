@@ -7,7 +7,7 @@
 // The command is a plain function of its arguments writing to a sink, so that tests can run it
 // without a process and the program can stream a long run's output as it goes.
 
-#include "cli/design_walk.h"
+#include "suggest/design_walk.h"
 
 #include <QByteArray>
 #include <QByteArrayList>

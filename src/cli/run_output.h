@@ -12,8 +12,8 @@
 // error in CSV, and nothing in the plain listing (its message goes to standard error).
 
 #include "cli/check_arguments.h"
-#include "cli/design_walk.h"
 #include "cli/walk_report.h"
+#include "suggest/design_walk.h"
 
 #include <QByteArray>
 #include <QString>
@@ -26,7 +26,9 @@ public:
     RunOutput(OutputFormat format, qsizetype fileOperands);
 
     QByteArray begin() const;
-    QByteArray design(const QString& file, const WalkResult& walk);
+    // `hints`: what reading the file noticed, then the record's; `suggestions` with --suggest only.
+    QByteArray design(const QString& file, const WalkResult& walk, const std::vector<Hint>& hints,
+                      const std::vector<Suggestion>* suggestions = nullptr);
     QByteArray unreadable(const QString& file, const QString& error);
     QByteArray end() const;
 

@@ -5,6 +5,7 @@
 #include "cli/hint_report.h"
 #include "cli/json_text.h"
 #include "cli/shown_text.h"
+#include "cli/suggestion_report.h"
 
 #include <QString>
 
@@ -92,7 +93,8 @@ std::string_view statusName(WalkStatus status)
     return {};
 }
 
-QByteArray plainReport(const QString& file, const WalkResult& walk)
+QByteArray plainReport(const QString& file, const WalkResult& walk, const std::vector<Hint>& hints,
+                       const std::vector<Suggestion>* suggestions)
 {
     QByteArray out;
     out.reserve(2048);
@@ -113,12 +115,15 @@ QByteArray plainReport(const QString& file, const WalkResult& walk)
             out += "（表示なし）";
         out += '\n';
     }
-    appendPlainHints(out, hintsOf(walk));
+    appendPlainHints(out, hints);
     out += "［結論］ " + conclusion(walk).toUtf8() + '\n';
+    if (suggestions)
+        appendPlainSuggestions(out, *suggestions, walk.record);
     return out;
 }
 
-QByteArray jsonReport(const QString& file, const WalkResult& walk, JsonLayout layout)
+QByteArray jsonReport(const QString& file, const WalkResult& walk, const std::vector<Hint>& hints,
+                      JsonLayout layout, const std::vector<Suggestion>* suggestions)
 {
     // Members in the order of their names, as QJsonObject keeps them.
     static const std::vector<const FieldInfo*> fieldsByName = [] {
@@ -144,9 +149,11 @@ QByteArray jsonReport(const QString& file, const WalkResult& walk, JsonLayout la
         json.member(info->name, walk.record.*info->field);
     json.endObject();
     json.member("file", file.toStdString());
-    writeJsonHints(json, hintsOf(walk));
+    writeJsonHints(json, hints);
     json.member("status", statusName(walk.status));
     json.member("step", stepName(walk.step));
+    if (suggestions)
+        writeJsonSuggestions(json, *suggestions, walk.record);
     json.beginObject("verdicts");
     for (const VerdictInfo* info : verdictsByName) {
         const Judgement& judgement = walk.record.*info->field;

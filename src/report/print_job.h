@@ -20,9 +20,9 @@ struct TwipPoint {
     bool operator==(const TwipPoint&) const = default;
 };
 
-// Paper and orientation, with the platform's paper and orientation codes.
-enum class PaperSize { A4 = 9 };
-enum class PageOrientation { Portrait = 1 };
+// The paper and orientation a report is printed on.
+enum class PaperSize { A4 };
+enum class PageOrientation { Portrait };
 
 class PrintJob {
 public:

@@ -101,7 +101,8 @@ INSTANTIATE_TEST_SUITE_P(
         Arguments{"Nothing", {}, {}, Plain, nullptr, true},
         Arguments{"JsonWithoutFile", {"--json"}, {}, Json, nullptr, true},
         Arguments{"UnknownOption", {"--verbose", "a.sou"}, {"a.sou"}, Plain, nullptr, true},
-        Arguments{"UnknownPdfLikeOption", {"--pdfs", "a.sou"}, {"a.sou"}, Plain, nullptr, true}),
+        Arguments{"UnknownPdfLikeOption", {"--pdfs", "a.sou"}, {"a.sou"}, Plain, nullptr, true},
+        Arguments{"SuggestWithCsv", {"--suggest", "--csv", "a"}, {"a"}, Csv, nullptr, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CheckCommand, JsonHoldsEveryFieldAndJudgement)
@@ -156,6 +157,45 @@ TEST(CheckCommand, HintsAreListedInPlainAndJsonOutput)
     EXPECT_FALSE(QString::fromUtf8(strict.out).contains(QStringLiteral("［注意］")));
 }
 
+// --suggest adds the design assistant's proposals after the conclusion and as "suggestions", and
+// changes neither the outcome nor the exit status.
+TEST(CheckCommand, SuggestionsJoinPlainAndJsonOutput)
+{
+    const auto plain = runCheckCommand({"--suggest", example("thickness-ng.sou")});
+    EXPECT_EQ(plain.exitCode, flange::checkExitNg);
+    EXPECT_TRUE(QString::fromUtf8(plain.out).endsWith(
+        QStringLiteral("［修正案］\n"
+                       "  使用フランジプレート厚さ(仮定)を 1.5 から 1.6 cm に：プレート厚さ＝1.55 "
+                       "cm で ＯＫ\n"
+                       "  使用本数を 8 から 10 本 に（α0 は図－２から 0.093 に）：三辺固定版 "
+                       "Ly/Lx＝1.01、プレート厚さ＝1.36 cm で ＯＫ\n"
+                       "  図－２の α0＝0.150 なら t＝1.73 cm（仮定 1.5 cm で ＮＧ）\n")))
+        << plain.out.toStdString();
+
+    const QJsonObject json =
+        jsonOf(runCheckCommand({"--suggest", "--jsonl", example("thickness-ng.sou")}).out);
+    const QJsonArray suggestions = json[u"suggestions"].toArray();
+    ASSERT_EQ(suggestions.size(), 3);
+    const QJsonObject count = suggestions[1].toObject();
+    EXPECT_EQ(count.keys(), (QStringList{"alpha0", "field", "from", "judgement", "kind", "message",
+                                         "results", "step", "to"}));
+    EXPECT_EQ(count[u"step"].toString(), QStringLiteral("B-thickness"));
+    EXPECT_EQ(count[u"field"].toString(), QStringLiteral("boltCount"));
+    EXPECT_EQ(count[u"to"].toString(), QStringLiteral("10"));
+    EXPECT_EQ(count[u"alpha0"].toObject()[u"to"].toString(), QStringLiteral("0.093"));
+    EXPECT_EQ(count[u"results"].toObject()[u"requiredThickness"].toString(),
+              QStringLiteral("1.36"));
+    EXPECT_EQ(count[u"judgement"].toString(), QStringLiteral("ok"));
+
+    const QJsonObject unmendable =
+        jsonOf(runCheckCommand({"--suggest", "--json", example("file-format-example.sou")})
+                   .out)[u"suggestions"][1]
+            .toObject();
+    EXPECT_EQ(unmendable[u"kind"].toString(), QStringLiteral("not-found"));
+    EXPECT_TRUE(unmendable[u"to"].isNull());
+    EXPECT_TRUE(unmendable[u"judgement"].isNull());
+}
+
 TEST(CheckCommand, PlainOutputListsCaptionValueAndUnit)
 {
     const QString out = QString::fromUtf8(runCheckCommand({example("missing-rib-height.sou")}).out);
@@ -185,9 +225,9 @@ TEST(CheckCommand, HelpNamesOptionsAndExitStatuses)
     const auto result = runCheckCommand({"--help"});
     EXPECT_EQ(result.exitCode, flange::checkExitOk);
     const QString help = QString::fromUtf8(result.out);
-    for (const char* part :
-         {"--json", "--jsonl", "--csv", "--pdf-dir", "--version", "missing-input", "B-thickness",
-          "\"shown\"", "\"error\"", "\"hints\"", "--strict", "0  ok", "1  ng", "3  missing", "4  "})
+    for (const char* part : {"--json", "--jsonl", "--csv", "--pdf-dir", "--version",
+                             "missing-input", "B-thickness", "\"shown\"", "\"error\"", "\"hints\"",
+                             "--strict", "--suggest", "0  ok", "1  ng", "3  missing", "4  "})
         EXPECT_TRUE(help.contains(QString::fromUtf8(part))) << part;
 }
 

@@ -12,15 +12,19 @@
 
 namespace flange::testing {
 
+// The 17 input texts of a design file in examples/ ("rib-ng.sou").
+inline DesignInputs exampleFile(const QString& name)
+{
+    QFile file(QStringLiteral(FLANGE_EXAMPLES_DIR "/") + name);
+    if (!file.open(QIODevice::ReadOnly))
+        throw std::runtime_error("an example design cannot be read");
+    return decodeDesignFile(file.readAll());
+}
+
 // The 17 input texts of the worked example's design file.
 inline const DesignInputs& workedExampleFile()
 {
-    static const DesignInputs inputs = [] {
-        QFile file(QStringLiteral(FLANGE_EXAMPLES_DIR "/worked-example.sou"));
-        if (!file.open(QIODevice::ReadOnly))
-            throw std::runtime_error("the worked example cannot be read");
-        return decodeDesignFile(file.readAll());
-    }();
+    static const DesignInputs inputs = exampleFile(QStringLiteral("worked-example.sou"));
     return inputs;
 }
 

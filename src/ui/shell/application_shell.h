@@ -8,10 +8,10 @@
 // box, the print dialog, the allowable-stress window) is closed; with no window left the
 // application ends.
 
-#include "report/system_printer_access.h"
 #include "ui/main/main_window.h"
-#include "ui/print/form4.h"
 #include "ui/print/message_box_print_prompts.h"
+#include "ui/print/print_dialog.h"
+#include "ui/print/system_printer_access.h"
 #include "ui/reference/allowable_stress_window_host.h"
 #include "ui/reference/reference_panes.h"
 #include "ui/shell/about_box.h"
@@ -43,7 +43,7 @@ public:
 
     ReferencePanes& referencePanes() { return *referencePanes_; }
     // The print dialog while it is open, else nullptr.
-    Form4* printDialog() const { return printDialog_; }
+    PrintDialog* printDialog() const { return printDialog_; }
 
     // Opens the print dialog over the main window, or brings it forward when it is open.
     void openPrintDialog();
@@ -64,7 +64,7 @@ private:
     // system out of the program's start-up.
     std::unique_ptr<SystemPrinterAccess> printers_;
     MessageBoxPrintPrompts printPrompts_;
-    QPointer<Form4> printDialog_;
+    QPointer<PrintDialog> printDialog_;
     QPointer<AboutBox> aboutBox_;
 };
 

@@ -5,8 +5,8 @@
 #include "pdf_tools.h"
 #include "print_dialog_harness.h"
 #include "report/calculation_report.h"
-#include "report/printer_delivery.h"
-#include "report/system_printer_access.h"
+#include "ui/print/printer_delivery.h"
+#include "ui/print/system_printer_access.h"
 
 #include <QApplication>
 #include <QDir>

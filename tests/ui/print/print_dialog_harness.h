@@ -5,7 +5,7 @@
 
 #include "print_fakes.h"
 #include "report_expectations.h"
-#include "ui/print/form4.h"
+#include "ui/print/print_dialog.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -20,7 +20,7 @@ namespace flange::testing {
 struct PrintDialogHarness {
     std::unique_ptr<QWidget> mainWindow;
     FakePrintPrompts prompts;
-    QPointer<Form4> dialog;
+    QPointer<PrintDialog> dialog;
 
     void start()
     {
@@ -36,7 +36,7 @@ struct PrintDialogHarness {
     }
 
     // The print command of the main window, with the worked example as the design.
-    Form4* open(PrinterAccess& printers)
+    PrintDialog* open(PrinterAccess& printers)
     {
         return dialog = openPrintDialog(
                    dialog, printers, [] { return workedExampleRecord(); }, prompts,

@@ -4,8 +4,8 @@
 // without printers and without modal windows.
 
 #include "recording_print_job.h"
-#include "report/printer_access.h"
 #include "ui/print/print_prompts.h"
+#include "ui/print/printer_access.h"
 
 #include <QStringList>
 

@@ -1,4 +1,4 @@
-#include "report/printer_delivery.h"
+#include "ui/print/printer_delivery.h"
 
 #include <QPrinter>
 

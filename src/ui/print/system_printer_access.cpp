@@ -1,9 +1,9 @@
-#include "report/system_printer_access.h"
+#include "ui/print/system_printer_access.h"
 
 #include "report/painter_print_job.h"
 #include "report/picture_library.h"
-#include "report/printer_delivery.h"
 #include "report/report_pdf.h"
+#include "ui/print/printer_delivery.h"
 
 #include <QPrinter>
 #include <QPrinterInfo>

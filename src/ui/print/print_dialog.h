@@ -1,6 +1,6 @@
 #pragma once
 
-// The print dialog: the user picks one of the printers, may open its properties dialog, and
+// The print dialog (Form4): the user picks one of the printers, may open its properties dialog, and
 // prints the calculation report of the current design on it. It is shown modeless while the main
 // window is disabled, so it behaves as a modal dialog; closing it by any means enables the main
 // window again. Printer access, the design record and the prompts come in through the
@@ -29,7 +29,7 @@ namespace flange {
 class PrinterAccess;
 class PrintPrompts;
 
-class Form4 : public QWidget {
+class PrintDialog : public QWidget {
     Q_OBJECT
 
 public:
@@ -38,8 +38,9 @@ public:
 
     // Disables `mainWindow` (when given) until the dialog closes. The dialog deletes itself when
     // it is closed.
-    Form4(PrinterAccess& printers, RecordSource record, PrintPrompts& prompts, QWidget* mainWindow);
-    ~Form4() override;
+    PrintDialog(PrinterAccess& printers, RecordSource record, PrintPrompts& prompts,
+                QWidget* mainWindow);
+    ~PrintDialog() override;
 
 private:
     void buildControls();
@@ -55,12 +56,12 @@ private:
     PrintPrompts& prompts_;
     QPointer<QWidget> mainWindow_;
 
-    QComboBox* combo1_ = nullptr;     // printer list
-    QLabel* label1_ = nullptr;        // "種類：　" and the current printer's device name
-    QLabel* label2_ = nullptr;        // "場所：　" and the current printer's port
-    QPushButton* command1_ = nullptr; // "印刷"
-    QPushButton* command6_ = nullptr; // "キャンセル"
-    QPushButton* command7_ = nullptr; // "プロパティ"
+    QComboBox* printerList_ = nullptr;    // the installed printers, and the one typed
+    QLabel* deviceNameLabel_ = nullptr;   // "種類：　" and the current printer's device name
+    QLabel* portLabel_ = nullptr;         // "場所：　" and the current printer's port
+    QPushButton* printButton_ = nullptr;  // "印刷"
+    QPushButton* cancelButton_ = nullptr; // "キャンセル"
+    QPushButton* propertiesButton_ = nullptr; // "プロパティ"
 };
 
 } // namespace flange
@@ -69,7 +70,8 @@ namespace flange {
 
 // The File menu's print command: opens the print dialog over `mainWindow`, or brings forward the
 // one that `dialog` still holds (the dialog exists at most once). Returns the dialog shown.
-Form4* openPrintDialog(QPointer<Form4>& dialog, PrinterAccess& printers, Form4::RecordSource record,
-                       PrintPrompts& prompts, QWidget* mainWindow);
+PrintDialog* openPrintDialog(QPointer<PrintDialog>& dialog, PrinterAccess& printers,
+                             PrintDialog::RecordSource record, PrintPrompts& prompts,
+                             QWidget* mainWindow);
 
 } // namespace flange

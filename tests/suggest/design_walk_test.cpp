@@ -1,7 +1,7 @@
 // The walk through the steps must stop exactly where the main window would keep the engineer:
 // at an empty input a step needs, or at a "next >>" an NG judgement leaves disabled.
 
-#include "cli/design_walk.h"
+#include "suggest/design_walk.h"
 
 #include "calc/record_operations.h"
 #include "worked_example.h"

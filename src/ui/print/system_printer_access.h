@@ -6,7 +6,7 @@
 // (the first printer when there is no default, "PDFファイル" when there is no printer) and lasts
 // as long as this object, which the application keeps for its whole run.
 
-#include "report/printer_access.h"
+#include "ui/print/printer_access.h"
 
 #include <map>
 #include <memory>

@@ -8,7 +8,7 @@
 using namespace flange;
 using namespace flange::testing;
 
-class Form4Test : public QObject {
+class PrintDialogTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -28,15 +28,15 @@ private:
     std::unique_ptr<FakePrinterAccess> printers_;
 };
 
-void Form4Test::init()
+void PrintDialogTest::init()
 {
     ui_.start();
     printers_ = std::make_unique<FakePrinterAccess>();
 }
 
-void Form4Test::cleanup() { ui_.finish(); }
+void PrintDialogTest::cleanup() { ui_.finish(); }
 
-void Form4Test::openingShowsTheCurrentPrinterAndDisablesTheMainWindow()
+void PrintDialogTest::openingShowsTheCurrentPrinterAndDisablesTheMainWindow()
 {
     ui_.open(*printers_);
     QCOMPARE(ui_.dialog->objectName(), QString("Form4"));
@@ -53,11 +53,11 @@ void Form4Test::openingShowsTheCurrentPrinterAndDisablesTheMainWindow()
     for (const char* name : {"Frame1", "Label3", "Command1", "Command6", "Command7"})
         QVERIFY2(ui_.dialog->findChild<QWidget*>(name), name);
     // Opening again brings the same dialog forward.
-    Form4* first = ui_.dialog;
+    PrintDialog* first = ui_.dialog;
     QCOMPARE(ui_.open(*printers_), first);
 }
 
-void Form4Test::cancelClosesAndEnablesTheMainWindow()
+void PrintDialogTest::cancelClosesAndEnablesTheMainWindow()
 {
     ui_.open(*printers_);
     ui_.press("Command6");
@@ -65,7 +65,7 @@ void Form4Test::cancelClosesAndEnablesTheMainWindow()
     QVERIFY(ui_.mainWindow->isEnabled());
 }
 
-void Form4Test::choosingSelectsAtOnceEvenWhenCancelled()
+void PrintDialogTest::choosingSelectsAtOnceEvenWhenCancelled()
 {
     ui_.open(*printers_);
     QVERIFY(ui_.choose("Alpha"));
@@ -76,7 +76,7 @@ void Form4Test::choosingSelectsAtOnceEvenWhenCancelled()
     QCOMPARE(printers_->current, QString("Alpha"));
 }
 
-void Form4Test::reopeningShowsThePrinterLastChosen()
+void PrintDialogTest::reopeningShowsThePrinterLastChosen()
 {
     ui_.open(*printers_);
     QVERIFY(ui_.choose("PDFファイル"));
@@ -88,7 +88,7 @@ void Form4Test::reopeningShowsThePrinterLastChosen()
     QCOMPARE(ui_.label("Label2"), QString("場所：　"));
 }
 
-void Form4Test::propertiesGoToTheNameInTheList()
+void PrintDialogTest::propertiesGoToTheNameInTheList()
 {
     ui_.open(*printers_);
     ui_.combo()->setEditText("Gamma"); // typing selects nothing
@@ -100,7 +100,7 @@ void Form4Test::propertiesGoToTheNameInTheList()
     QVERIFY(ui_.dialogOpen());
 }
 
-void Form4Test::printRun_data()
+void PrintDialogTest::printRun_data()
 {
     QTest::addColumn<QString>("printerText");
     QTest::addColumn<int>("failFrom");
@@ -123,7 +123,7 @@ void Form4Test::printRun_data()
         << "PDFファイル" << -1 << "" << false << false << "" << true;
 }
 
-void Form4Test::printRun()
+void PrintDialogTest::printRun()
 {
     QFETCH(QString, printerText);
     QFETCH(int, failFrom);
@@ -165,5 +165,5 @@ void Form4Test::printRun()
     QCOMPARE(ui_.mainWindow->isEnabled(), !staysOpen);
 }
 
-QTEST_MAIN(Form4Test)
-#include "form4_test.moc"
+QTEST_MAIN(PrintDialogTest)
+#include "print_dialog_test.moc"

@@ -272,7 +272,7 @@ void ShellTest::printCommandOpensThePrintDialog()
     WindowDriver ui(window);
     ui.walkTo(Step::D);
     ui.triggerMenu("mnuprint");
-    QPointer<Form4> dialog = shell_->printDialog();
+    QPointer<PrintDialog> dialog = shell_->printDialog();
     QVERIFY(dialog);
     QCOMPARE(dialog->objectName(), QStringLiteral("Form4"));
     QVERIFY(dialog->isVisible());
