@@ -93,6 +93,15 @@ void StepFlow::openDesign(const std::array<std::string, 17>& inputsInFileOrder)
         setInput(inputFieldsInFileOrder[i], inputsInFileOrder[i]);
 }
 
+std::optional<TextField> StepFlow::firstEmptyInput() const
+{
+    for (TextField field : stepFields(current_).inputs) {
+        if (field != &DesignRecord::boltSize && (record_.*field).empty())
+            return field;
+    }
+    return std::nullopt;
+}
+
 CalculationOutcome::Status StepFlow::calculate()
 {
     CalculationOutcome outcome = stepFields(current_).calculate(record_);

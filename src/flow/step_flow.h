@@ -15,6 +15,7 @@
 #include "flow/step.h"
 
 #include <array>
+#include <optional>
 #include <string>
 
 namespace flange {
@@ -47,6 +48,10 @@ public:
     void pageReset();
     // A page reset, then the 17 inputs in design file order, as opening a design file does.
     void openDesign(const std::array<std::string, 17>& inputsInFileOrder);
+    // The first input of the current step, in row order, whose text is empty: where the engineer
+    // goes on after the missing-input message. The bolt size is passed over (its area is the input
+    // the calculations need); nothing when no input of the step is empty.
+    std::optional<TextField> firstEmptyInput() const;
     // Runs the calculate action of the current step. With MissingInput nothing has changed.
     CalculationOutcome::Status calculate();
 

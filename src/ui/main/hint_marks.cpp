@@ -71,8 +71,12 @@ void HintMarks::takeChartHint(const DesignRecord& record)
 
 void HintMarks::showHints(const DesignRecord& record, Step step)
 {
+    // The chart hint follows α0 as it is typed, against the edge ratio last calculated, and goes
+    // with that edge ratio.
     if (record.edgeRatio != chartRatio_)
         chartHint_.reset();
+    else
+        takeChartHint(record);
     std::vector<Hint> hints = findHints(record);
     std::erase_if(hints, isChartHint);
     if (chartHint_)

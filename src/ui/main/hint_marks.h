@@ -5,9 +5,9 @@
 // space below the α0 row of the plate-thickness step page. Nothing is moved or covered, no colour
 // of a field changes.
 //
-// Unreadable numbers and geometry follow every change of the record. The chart hint is taken only
-// after a calculation, since it compares α0 with the chart at the edge ratio just computed; it
-// goes when that edge ratio is no longer shown.
+// Unreadable numbers and geometry follow every change of the record. The chart hint compares α0
+// with the chart at the edge ratio a calculation computed: it is first taken after a calculation,
+// then follows α0 as it is typed, and goes when that edge ratio is no longer shown.
 
 #include "calc/hints.h"
 #include "flow/step.h"

@@ -12,6 +12,7 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
@@ -204,6 +205,10 @@ void MainWindow::calculate()
         prompts_.beep();
         prompts_.warn(QStringLiteral("入力データ確認"),
                       QStringLiteral("数値が入力されていません。"));
+        if (const auto empty = flow_.firstEmptyInput()) {
+            if (QLineEdit* entry = inputPane_->entryField(*empty))
+                entry->setFocus(Qt::OtherFocusReason);
+        }
         return;
     }
     hintMarks_->takeChartHint(flow_.record());

@@ -66,7 +66,7 @@ inline constexpr std::array<InputRow, 17> inputRows{{
     {&R::flangeDiameter, "Text7", 2430, "Image7", 18, 2385, "Label7",
      "(cm)フランジプレートの直径", 2490},
     {&R::plateAllowableBending, "Text14", 2730, "Image14", 60, 2700, "Label14",
-     "(t/cm2)面外荷重に対する許容曲げ※\n応力度", 2760, 3150, 390},
+     "(t/cm2)面外荷重に対する許容曲げ※\n応力度", 2700, 3150, 420},
     {&R::flangeThickness, "Text15", 3030, "Image15", 78, 3000, "Label15",
      "(cm)使用フランジプレート厚さ(仮定)", 3120},
     {&R::alpha0, "Text17", 3330, "Image17", 48, 3285, "Label17", "参考図－２より", 3390},
