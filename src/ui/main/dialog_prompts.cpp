@@ -33,6 +33,17 @@ UnsavedInputsChoice DialogPrompts::askSaveChanges(const QString& title, const QS
     }
 }
 
+bool DialogPrompts::askGoOn(const QString& title, const QString& text, const QString& goOnText)
+{
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::NoButton, owner_);
+    QPushButton* goOn = box.addButton(goOnText, QMessageBox::AcceptRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
+    box.setDefaultButton(cancel);
+    box.setEscapeButton(cancel);
+    box.exec();
+    return box.clickedButton() == goOn;
+}
+
 QString DialogPrompts::askOpenPath(const QString& rememberedName)
 {
     return askPath(rememberedName, false);

@@ -2,6 +2,8 @@
 
 #include "ui/main/file_error_text.h"
 
+#include <algorithm>
+
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
@@ -54,6 +56,7 @@ bool FileCommands::take(StepFlow& flow, const DesignFileRead& read, const QStrin
     }
     lastOpenedPath_ = path;
     designName_ = QFileInfo(path).fileName();
+    readingHints_ = read.hints;
     flow.openDesign(read.inputs);
     savedInputs_ = inputsOf(flow.record());
     if (!read.hints.empty()) {
@@ -106,11 +109,24 @@ bool FileCommands::settleChanges(const DesignRecord& record)
     return false;
 }
 
+std::vector<Hint> FileCommands::emptiedFieldHints(const DesignRecord& record) const
+{
+    std::vector<Hint> hints;
+    for (const Hint& hint : readingHints_) {
+        if (hint.kind == HintKind::UnreadableField
+            && std::ranges::any_of(hint.fields,
+                                   [&](TextField field) { return (record.*field).empty(); }))
+            hints.push_back(hint);
+    }
+    return hints;
+}
+
 void FileCommands::startNewDesign()
 {
     designPath_.clear();
     designName_.clear();
     savedInputs_ = {};
+    readingHints_.clear();
 }
 
 } // namespace flange

@@ -20,6 +20,8 @@
 
 #include <QString>
 
+#include <vector>
+
 namespace flange {
 
 class FileCommands {
@@ -48,6 +50,10 @@ public:
     // The page is cleared: the design is a new one, without a file.
     void startNewDesign();
 
+    // What reading the design's file noticed about fields it read empty (unreadable-field hints),
+    // while those fields are still empty in the record.
+    std::vector<Hint> emptiedFieldHints(const DesignRecord& record) const;
+
     // The design's file, empty before one was opened or saved; and its name as the title shows it,
     // also for a file opened by a name that is not UTF-8.
     const QString& designPath() const { return designPath_; }
@@ -68,6 +74,7 @@ private:
     QString designPath_;
     QString designName_;
     DesignInputs savedInputs_{};
+    std::vector<Hint> readingHints_;
 };
 
 } // namespace flange

@@ -1,5 +1,7 @@
 #include "ui/main/main_window.h"
 
+#include "calc/hints.h"
+
 #include "ui/common/gothic_font.h"
 #include "ui/common/outer_size.h"
 #include "ui/common/twips.h"
@@ -16,6 +18,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
+#include <QStringList>
 #include <QUrl>
 
 namespace flange {
@@ -60,8 +63,7 @@ void MainWindow::createMenus()
         file->addAction(QStringLiteral("名前を付けて保存(&A)"), this, &MainWindow::saveDesignAs);
     saveAs->setObjectName(QStringLiteral("mnurewrit"));
     file->addSeparator();
-    printAction_ =
-        file->addAction(QStringLiteral("プリント(&P)"), this, &MainWindow::printRequested);
+    printAction_ = file->addAction(QStringLiteral("プリント(&P)"), this, &MainWindow::requestPrint);
     printAction_->setObjectName(QStringLiteral("mnuprint"));
     printAction_->setShortcut(QKeySequence::Print);
     file->addSeparator();
@@ -270,6 +272,28 @@ void MainWindow::saveDesignAs()
 {
     files_.saveAs(flow_.record());
     showState();
+}
+
+void MainWindow::requestPrint()
+{
+    // A report of a design with inputs read as nothing or a joint that cannot be built is printed
+    // only when the engineer says so: "5..0" must not reach a signed sheet by accident.
+    std::vector<Hint> hints = files_.emptiedFieldHints(flow_.record());
+    for (Hint& hint : findHints(flow_.record())) {
+        if (hint.kind == HintKind::UnreadableNumber || hint.kind == HintKind::Geometry)
+            hints.push_back(std::move(hint));
+    }
+    if (!hints.empty()) {
+        QStringList lines;
+        for (const Hint& hint : hints)
+            lines << QStringLiteral("・") + QString::fromStdString(hint.message);
+        const QString text = QStringLiteral("この設計には次の注意があります。\n\n%1\n\n"
+                                            "このまま印刷しますか？")
+                                 .arg(lines.join(u'\n'));
+        if (!prompts_.askGoOn(QStringLiteral("ペルグリン"), text, QStringLiteral("印刷する")))
+            return;
+    }
+    emit printRequested();
 }
 
 void MainWindow::showTitle()

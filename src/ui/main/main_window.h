@@ -71,7 +71,9 @@ public slots:
     void showAlpha0Pane();
 
 signals:
-    // "プリント(&P)", enabled while a step D result is shown.
+    // "プリント(&P)", enabled while a step D result is shown; where the design has hints of inputs
+    // read as nothing or of a joint that cannot be built, only once the engineer chose to print
+    // anyway.
     void printRequested();
     // "バージョン情報".
     void aboutRequested();
@@ -101,6 +103,7 @@ private:
     void leaveStep();
     void resetPage();
     void openDesign();
+    void requestPrint();
     void saveDesign();
     void saveDesignAs();
     void showTitle();

@@ -21,6 +21,9 @@ public:
     // Asks whether to save inputs that would otherwise be lost: 保存, 破棄 or キャンセル (also
     // when the question is closed without an answer).
     virtual UnsavedInputsChoice askSaveChanges(const QString& title, const QString& text) = 0;
+    // Asks whether to go on despite what the text lists: true only for the button named
+    // `goOnText`; キャンセル is the default, and closing the question cancels too.
+    virtual bool askGoOn(const QString& title, const QString& text, const QString& goOnText) = 0;
     // The open dialog for design files, pre-filled with the remembered name. Returns the full path
     // chosen, or an empty string when cancelled. The file need not exist.
     virtual QString askOpenPath(const QString& rememberedName) = 0;

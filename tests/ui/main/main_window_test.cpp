@@ -361,6 +361,18 @@ void MainWindowTest::printFollowsStepDResult()
     QSignalSpy printRequests(&f_->window, &MainWindow::printRequested);
     f_->ui.triggerMenu("mnuprint");
     QCOMPARE(printRequests.size(), 1);
+    QVERIFY(f_->prompts.goOnQuestions.empty()); // an NG design and the α0 hint ask nothing
+
+    // A weld longer than its rib: the hint is listed and printing waits for the engineer.
+    f_->ui.type("Text11", QStringLiteral("20"));
+    f_->ui.calculate();
+    f_->ui.triggerMenu("mnuprint"); // cancelled, the default
+    f_->prompts.goOnAnswers.enqueue(true);
+    f_->ui.triggerMenu("mnuprint");
+    QCOMPARE(printRequests.size(), 2);
+    QCOMPARE(f_->prompts.goOnQuestions.size(), std::size_t(2));
+    QVERIFY2(f_->prompts.goOnQuestions[0].text.contains(QStringLiteral("溶接長")),
+             qPrintable(f_->prompts.goOnQuestions[0].text));
 
     f_->ui.type("Text11", QStringLiteral("16"));
     QVERIFY(!f_->ui.find<QAction>("mnuprint")->isEnabled());

@@ -42,6 +42,12 @@ public:
         saveQuestions.push_back({title, text});
         return saveChoices.isEmpty() ? UnsavedInputsChoice::Discard : saveChoices.dequeue();
     }
+    // Each question whether to go on takes the next scripted answer; with none left it cancels.
+    bool askGoOn(const QString& title, const QString& text, const QString&) override
+    {
+        goOnQuestions.push_back({title, text});
+        return !goOnAnswers.isEmpty() && goOnAnswers.dequeue();
+    }
     // Each dialog takes the next scripted answer; with none left it is cancelled.
     QString askOpenPath(const QString& rememberedName) override
     {
@@ -58,6 +64,8 @@ public:
     std::vector<Warning> warnings;
     std::vector<Warning> saveQuestions;
     QQueue<UnsavedInputsChoice> saveChoices;
+    std::vector<Warning> goOnQuestions;
+    QQueue<bool> goOnAnswers;
     QQueue<QString> openAnswers;
     QQueue<QString> saveAnswers;
     QStringList openRemembered;
