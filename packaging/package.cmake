@@ -2,22 +2,47 @@
 # dpkg-shlibdeps computes the libraries' packages from the binaries; what the programs load by name
 # at run time is listed by hand: the gothic font the windows and the report draw with, and Qt's
 # Japanese texts for its standard dialogs. Printing goes through CUPS when it is there.
+# The maintainer, the copyright holder and the licence are the publisher's to give: these are
+# placeholders (README names them), set with -DFLANGE_PACKAGE_...=... when configuring.
 set(FLANGE_PACKAGE_MAINTAINER "ペルグリン開発者 <flangecheck@localhost>" CACHE STRING
-    "Maintainer field of the Debian package")
+    "Maintainer field of the Debian package: a name and an address")
+set(FLANGE_PACKAGE_COPYRIGHT "2026 ペルグリン開発者" CACHE STRING
+    "Copyright notice of the package's copyright file: years and holder")
+set(FLANGE_PACKAGE_LICENSE "LicenseRef-proprietary" CACHE STRING
+    "Licence of the program, as the copyright file's License field names it")
+set(FLANGE_PACKAGE_LICENSE_TEXT
+    "No licence has been granted for this program; all rights are reserved by its authors."
+    CACHE STRING "Text of the licence in the copyright file (lines separated by newlines)")
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME flangecheck)
 set(CPACK_PACKAGE_VENDOR "ペルグリン開発者")
 set(CPACK_PACKAGE_CONTACT "${FLANGE_PACKAGE_MAINTAINER}")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "鋼管端部のボルト接合フランジの設計計算（ペルグリン）")
-# One sentence a line: Japanese has no spaces at which a package manager could wrap the text.
+# Debian's package descriptions are English; the Japanese ones are in the desktop entry and the
+# AppStream description.
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "design check of bolted flange joints at steel pipe ends")
 set(CPACK_PACKAGE_DESCRIPTION [[
-構造設計者のためのプログラムです。
-丸鋼管の端部に設けるボルト接合フランジ（ボルト、フランジプレート、リブプレート、すみ肉溶接）を、
-長期許容応力度の 1.5 倍に対して段階ごとに検定し、A4 縦 2 ページの計算書を印刷します。
-設計データは鋼管仕口ファイル（.sou）に保存します。
-flangecheck-cli は多数の設計ファイルをまとめて検定し、結果を文字、JSON または CSV で出力します。]])
+A program for structural engineers that checks the design of a bolted flange
+joint at the end of a round steel pipe: the bolts on their bolt circle, the
+circular flange plate, the radial rib plates and the fillet welds, step by
+step against 1.5 times the long-term allowable stresses. It prints a two-page
+A4 calculation report and keeps designs in ".sou" files.
+.
+flangecheck-cli checks many design files at once and reports every input,
+result and judgement as text, JSON or CSV. The program's texts are Japanese.]])
 set(CPACK_STRIP_FILES TRUE)
+# Stripping keeps the compiler's notes (.comment, .note), which a packaged program has no use for:
+# they go too, after every other install rule.
+install(CODE "
+  if(CMAKE_INSTALL_DO_STRIP)
+    foreach(program flangecheck flangecheck-cli)
+      set(file \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/\${program}\")
+      if(EXISTS \"\${file}\")
+        execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment
+                                --remove-section=.note \"\${file}\" COMMAND_ERROR_IS_FATAL ANY)
+      endif()
+    endforeach()
+  endif()")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${FLANGE_PACKAGE_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION science)

@@ -11,26 +11,33 @@
 #include <QFile>
 #include <QMetaObject>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <functional>
 
 namespace {
 
 // Answers --help and --version on standard output and refusals on standard error; returns the
-// exit status.
+// exit status. An answer that could not be written (a full disk, a closed pipe) is no answer.
 int answer(const flange::CommandLine& command)
 {
     using Action = flange::CommandLine::Action;
-    QString text = flange::usageText();
-    if (command.action == Action::Version)
-        text = flange::versionText(QStringLiteral(FLANGECHECK_VERSION));
-    if (command.action != Action::Refuse) {
-        std::fputs(text.toLocal8Bit().constData(), stdout);
-        return 0;
+    if (command.action == Action::Refuse) {
+        const QString text =
+            QStringLiteral("flangecheck: %1\n").arg(command.message) + flange::usageLine();
+        std::fputs(text.toLocal8Bit().constData(), stderr);
+        return 2;
     }
-    text = QStringLiteral("flangecheck: %1\n").arg(command.message) + flange::usageLine();
-    std::fputs(text.toLocal8Bit().constData(), stderr);
-    return 2;
+    const QString text = command.action == Action::Version
+                             ? flange::versionText(QStringLiteral(FLANGECHECK_VERSION))
+                             : flange::usageText();
+    if (std::fputs(text.toLocal8Bit().constData(), stdout) < 0 || std::fflush(stdout) != 0) {
+        std::fprintf(stderr, "flangecheck: 標準出力に書き込めませんでした（%s）。\n",
+                     std::strerror(errno));
+        return 2;
+    }
+    return 0;
 }
 
 // Runs a task once a window has been drawn for the first time, when the window manager has placed
@@ -70,20 +77,16 @@ int main(int argc, char* argv[])
 {
     using Action = flange::CommandLine::Action;
     flange::letWritesFailPastFileSizeLimit();
-    // --help and --version answer before Qt starts, so that they work without a display; Qt's own
-    // options are known only once it has started, so everything else waits for it.
-    QStringList raw;
+    // The arguments are judged before Qt starts, so that --help, --version and a refusal work
+    // without a display.
+    QStringList arguments;
     for (int i = 1; i < argc; ++i)
-        raw << QString::fromLocal8Bit(argv[i]);
-    if (const flange::CommandLine early = flange::parseCommandLine(raw);
-        early.action == Action::Version || early.action == Action::Help)
-        return answer(early);
-
-    QApplication application(argc, argv);
-    const flange::CommandLine command = flange::parseCommandLine(application.arguments().mid(1));
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const flange::CommandLine command = flange::parseCommandLine(arguments);
     if (command.action != Action::Start && command.action != Action::Open)
         return answer(command);
 
+    QApplication application(argc, argv);
     flange::DialogPrompts prompts;
     flange::ApplicationShell shell(prompts);
     prompts.setOwner(&shell.mainWindow());

@@ -7,6 +7,7 @@
 #include "cli/report_targets.h"
 #include "cli/run_output.h"
 #include "cli/shown_text.h"
+#include "report/report_fit.h"
 #include "report/report_pdf.h"
 #include "suggest/suggestions.h"
 
@@ -60,6 +61,9 @@ public:
             options_.pdfPath ? *options_.pdfPath : targets_.inFolder(*options_.pdfDir, designFile);
         if (auto refusal = targets_.refusal(target))
             return refusal;
+        if (const auto tooWide = fieldTooWideForReport(walk.record))
+            return QStringLiteral("計算書を「%1」に書き出せません（%2）。")
+                .arg(shownFileName(target), tooWideForReportReason(*tooWide));
         if (FileOutcome written =
                 writeReportPdf(walk.record, QString::fromUtf8(target), pictures_)) {
             written->path = shownFileName(target);

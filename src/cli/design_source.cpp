@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -45,6 +46,18 @@ DesignSource failure(const QByteArray& name, FileErrorKind kind)
     return {std::nullopt, error, std::nullopt, {}};
 }
 
+// Waits until the descriptor has data or its end to read; false when waiting failed.
+bool waitForData(int fd)
+{
+    pollfd wanted{fd, POLLIN, 0};
+    for (;;) {
+        if (::poll(&wanted, 1, -1) >= 0)
+            return true;
+        if (errno != EINTR)
+            return false;
+    }
+}
+
 // Reads up to one byte more than a design file may have, so that a file that is too large (or
 // grew after fstat) is seen. `expected` is the size the file is thought to have.
 std::optional<QByteArray> readAtMostLimit(int fd, qsizetype expected, int& error)
@@ -63,6 +76,10 @@ std::optional<QByteArray> readAtMostLimit(int fd, qsizetype expected, int& error
             break;
         if (got < 0) {
             if (errno == EINTR)
+                continue;
+            // Standard input may have been left non-blocking by whoever started the checker: its
+            // data is still to come, so wait for it.
+            if ((errno == EAGAIN || errno == EWOULDBLOCK) && waitForData(fd))
                 continue;
             error = errno;
             return std::nullopt;

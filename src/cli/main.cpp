@@ -1,11 +1,10 @@
 // flangecheck-cli: see cli/check_command.h.
 
 #include "cli/check_command.h"
+#include "cli/qt_environment.h"
 #include "io/atomic_file.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QGuiApplication>
 
 #include <cerrno>
 #include <cstdio>
@@ -14,11 +13,6 @@
 #include <unistd.h>
 
 namespace {
-
-// Standard error carries only the checker's own messages: Qt's notices (about the session, the
-// painter, fonts) mean nothing to the engineer, and each failure they hint at is reported by the
-// checker itself with its reason.
-void dropQtMessage(QtMsgType, const QMessageLogContext&, const QString&) {}
 
 // Writes the command's output to the process's streams, and a progress line on a terminal's
 // standard error while a long run goes on.
@@ -88,7 +82,7 @@ private:
 
 int main(int argc, char* argv[])
 {
-    qInstallMessageHandler(dropQtMessage);
+    flange::installQtMessageHandling();
     flange::letWritesFailPastFileSizeLimit();
     // File names are taken as the bytes the shell passed: Qt's own argument list reads them as
     // UTF-8, which loses names in other encodings.
@@ -97,13 +91,10 @@ int main(int argc, char* argv[])
         arguments.append(QByteArray(argv[i]));
 
     // Only the report needs Qt's painter, and with it a GUI application; a plain check stays a
-    // plain console program. The checker never opens a window, so it needs no display either.
-    std::unique_ptr<QCoreApplication> app;
-    if (flange::wantsReports(arguments)) {
-        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        app = std::make_unique<QGuiApplication>(argc, argv);
-    }
+    // plain console program.
+    std::unique_ptr<QGuiApplication> app;
+    if (flange::wantsReports(arguments))
+        app = flange::makeReportApplication(argv[0]);
 
     static char outBuffer[1 << 16];
     std::setvbuf(stdout, outBuffer, _IOFBF, sizeof outBuffer);

@@ -2,7 +2,8 @@
 
 // Texts the checker prints for people: field texts and file names as they reach a terminal or a
 // spreadsheet. A design file or a file name can hold any character; none of them may move the
-// cursor, colour the screen or start a line of its own in the checker's output.
+// cursor, colour the screen, start a line of its own or turn the text around in the checker's
+// output, and no two texts may be shown alike: a backslash is always the start of an escape.
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -14,8 +15,10 @@
 
 namespace flange {
 
-// The UTF-8 text with every control character (C0, DEL and C1) written visibly: "\x1B", "\x7F",
-// "\u009B", appended to `out`. Every other character stays as it is.
+// The UTF-8 text with every control character (C0, DEL and C1), every character that changes the
+// direction of the text shown (U+061C, U+200E, U+200F, U+202A to U+202E, U+2066 to U+2069) and
+// the line and paragraph separators (U+2028, U+2029) written visibly: "\x1B", "\x7F", "\u009B",
+// "\u202E"; a backslash is written "\\". Appended to `out`; every other character stays as it is.
 void appendWithVisibleControls(QByteArray& out, std::string_view utf8);
 
 // The same for a QString.

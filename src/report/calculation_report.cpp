@@ -1,5 +1,6 @@
 #include "report/calculation_report.h"
 
+#include "report/report_fit.h"
 #include "report/report_layout.h"
 
 namespace flange {
@@ -8,13 +9,13 @@ namespace {
 
 // The page frame, drawn on both pages as four lines in this order.
 constexpr TwipPoint frameTopLeft{500, 400};
-constexpr TwipPoint frameTopRight{11050, 400};
-constexpr TwipPoint frameBottomRight{11050, 16000};
+constexpr TwipPoint frameTopRight{reportFrameRightX, 400};
+constexpr TwipPoint frameBottomRight{reportFrameRightX, 16000};
 constexpr TwipPoint frameBottomLeft{500, 16000};
 
 constexpr int titlePoints = 17;
 constexpr int headingPoints = 14;
-constexpr int bodyPoints = 12;
+constexpr int bodyPoints = reportBodyPoints;
 constexpr int markPoints = 8;
 
 // Draws through the job, one step at a time; each step tells whether the job accepted it.
@@ -94,6 +95,8 @@ bool drawSecondPage(ReportDrawer& draw)
 
 bool printCalculationReport(PrintJob& job, const DesignRecord& record)
 {
+    if (fieldTooWideForReport(record))
+        return false;
     ReportDrawer draw(job, record);
     return drawFirstPage(draw) && job.newPage() && drawSecondPage(draw);
 }

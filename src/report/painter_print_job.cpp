@@ -124,14 +124,18 @@ bool PainterPrintJob::endDocument()
     state_ = State::Ended;
     if (!painter_.isActive())
         return true; // the document never started: nothing to finish
-    const bool written = painter_.end();
-    if (!written)
+    if (!painter_.end())
         return false;
-    if (!delivery_.afterLastPage)
-        return true;
-    const Handover handover = delivery_.afterLastPage(!incomplete_);
-    unknown_ = handover == Handover::Unknown;
-    return handover == Handover::Done;
+    finished_ = !delivery_.afterLastPage || delivery_.afterLastPage(!incomplete_);
+    return finished_;
+}
+
+void PainterPrintJob::handOver(std::function<void(PrintOutcome)> done)
+{
+    if (finished_ && delivery_.handOver)
+        delivery_.handOver(std::move(done));
+    else
+        done(PrintOutcome::Printed);
 }
 
 bool PainterPrintJob::noted(bool succeeded)

@@ -20,16 +20,14 @@ namespace flange {
 
 class PainterPrintJob final : public PrintJob {
 public:
-    // How handing on the finished document ended. Unknown: it may or may not have reached the
-    // printer (the spooler did not answer in time).
-    enum class Handover { Done, Failed, Unknown };
-
-    // What happens around the pages: a printer may refuse to start (a stopped queue) and needs the
-    // finished document handed to its spooler. Either may be left empty. afterLastPage is told
-    // whether every drawing operation succeeded.
+    // What happens around the pages: a printer may refuse to start (a stopped queue), a file is
+    // written once the document is finished, and a printer needs the finished document handed to
+    // its spooler, whose answer may come later. Any of them may be left empty. afterLastPage is
+    // told whether every drawing operation succeeded and says whether the document is finished.
     struct Delivery {
         std::function<bool()> beforeFirstPage;
-        std::function<Handover(bool complete)> afterLastPage;
+        std::function<bool(bool complete)> afterLastPage;
+        std::function<void(std::function<void(PrintOutcome)> done)> handOver;
     };
 
     // Draws the pictures from `pictures`, or from a library of its own when none is given.
@@ -48,7 +46,7 @@ public:
     bool drawPicture(std::string_view name, TwipPoint at) override;
     bool newPage() override;
     bool endDocument() override;
-    bool outcomeUnknown() const override { return unknown_; }
+    void handOver(std::function<void(PrintOutcome)> done) override;
 
 private:
     enum class State { NotStarted, Drawing, Failed, Ended };
@@ -62,7 +60,7 @@ private:
     QPainter painter_;
     State state_ = State::NotStarted;
     bool incomplete_ = false; // a drawing operation failed
-    bool unknown_ = false;    // the document was handed on without an answer
+    bool finished_ = false;   // the document was begun and finished: it can be handed on
     qreal unitsPerTwipX_ = 1.0;
     qreal unitsPerTwipY_ = 1.0;
     QFont font_;

@@ -9,6 +9,7 @@
 // (printer off line, file not writable, spooler refused the job) and says so by returning false;
 // the caller decides what a failure means.
 
+#include <functional>
 #include <string_view>
 
 namespace flange {
@@ -23,6 +24,11 @@ struct TwipPoint {
 // The paper and orientation a report is printed on.
 enum class PaperSize { A4 };
 enum class PageOrientation { Portrait };
+
+// How a print run ended: printed (or its file written), failed, or handed to a printer's queue that
+// gave no answer, so that it may yet be printed (the queue should be looked at before printing
+// again).
+enum class PrintOutcome { Printed, Failed, Unknown };
 
 class PrintJob {
 public:
@@ -42,11 +48,13 @@ public:
     [[nodiscard]] virtual bool drawPicture(std::string_view name, TwipPoint at) = 0;
     // Finishes the current page; later output goes to a new page with the same font.
     [[nodiscard]] virtual bool newPage() = 0;
-    // Finishes the document and hands it on; does nothing when nothing was drawn.
+    // Finishes the document; does nothing when nothing was drawn. A file is then complete; a
+    // printer's document is complete in its spool file and still has to be handed on.
     [[nodiscard]] virtual bool endDocument() = 0;
-    // After endDocument failed: true when the document was handed on but no answer came, so it
-    // may yet be printed (the user should look at the printer's queue before printing again).
-    virtual bool outcomeUnknown() const { return false; }
+    // After endDocument succeeded: hands the document on and calls `done` once with the outcome,
+    // at once when there is nothing to hand on (a file, or nothing drawn), else from the event loop
+    // when the printer's spooler has answered, also when this job has been destroyed meanwhile.
+    virtual void handOver(std::function<void(PrintOutcome)> done) { done(PrintOutcome::Printed); }
 };
 
 } // namespace flange

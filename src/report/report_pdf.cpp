@@ -34,12 +34,12 @@ bool targetAcceptable(PdfFile& file)
 }
 
 // Only a report drawn in full is written: a part of one is no report.
-PainterPrintJob::Handover writeOut(PdfFile& file, bool complete)
+bool writeOut(PdfFile& file, bool complete)
 {
     if (!complete)
-        return PainterPrintJob::Handover::Failed;
+        return false;
     file.failure = writeFileAtomically(file.path, file.memory.data());
-    return file.failure ? PainterPrintJob::Handover::Failed : PainterPrintJob::Handover::Done;
+    return !file.failure;
 }
 
 std::unique_ptr<PrintJob> pdfJob(const std::shared_ptr<PdfFile>& file,
@@ -54,7 +54,8 @@ std::unique_ptr<PrintJob> pdfJob(const std::shared_ptr<PdfFile>& file,
     writer->setTitle(QStringLiteral("丸型鋼管接合部の処理"));
     writer->setCreator(QStringLiteral("flangecheck"));
     PainterPrintJob::Delivery delivery{[file] { return targetAcceptable(*file); },
-                                       [file](bool complete) { return writeOut(*file, complete); }};
+                                       [file](bool complete) { return writeOut(*file, complete); },
+                                       {}};
     return std::make_unique<PainterPrintJob>(std::move(writer), std::move(delivery),
                                              std::move(pictures));
 }

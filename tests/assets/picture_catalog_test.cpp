@@ -1,9 +1,12 @@
 // Every stored drawing must exist, be valid SVG and have exactly the size in twips at which the
-// windows and the report draw it; a picture of the wrong size would be squeezed or cut off.
+// windows and the report draw it; a picture of the wrong size would be squeezed or cut off. Its
+// texts are outlines, but for those in the program's own face: it needs no other font.
 
 #include "assets/picture_catalog.h"
 
+#include <QFile>
 #include <QGuiApplication>
+#include <QRegularExpression>
 #include <QSvgRenderer>
 #include <gtest/gtest.h>
 
@@ -35,6 +38,13 @@ TEST_P(PictureCatalogTest, IsValidSvgOfItsOwnSize)
     EXPECT_DOUBLE_EQ(box.width(), info.widthTwips) << info.name;
     EXPECT_DOUBLE_EQ(box.height(), info.heightTwips) << info.name;
     EXPECT_EQ(renderer.defaultSize(), QSize(info.widthTwips, info.heightTwips)) << info.name;
+
+    QFile file(QString::fromUtf8(info.resource.data(), qsizetype(info.resource.size())));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString svg = QString::fromUtf8(file.readAll());
+    static const QRegularExpression family(QStringLiteral(R"re(font-family="([^"]*)")re"));
+    for (auto match = family.globalMatch(svg); match.hasNext();)
+        EXPECT_EQ(match.next().captured(1), QStringLiteral("IPAGothic")) << info.name;
 }
 
 INSTANTIATE_TEST_SUITE_P(AllPictures, PictureCatalogTest,

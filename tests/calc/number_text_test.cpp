@@ -29,8 +29,9 @@ TEST_P(ParseNumberTest, ReadsTheNumberOrFails)
     const auto& c = GetParam();
     const auto value = parseNumber(c.text);
     ASSERT_EQ(value.has_value(), c.expected.has_value()) << "text: [" << c.text << "]";
-    if (c.expected)
+    if (c.expected) {
         EXPECT_DOUBLE_EQ(*value, *c.expected) << "text: [" << c.text << "]";
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

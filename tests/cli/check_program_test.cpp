@@ -2,6 +2,8 @@
 // checker's own messages, standard input is read for "-", and reports are written where they may
 // be and refused where they would destroy a design or block.
 
+#include "cli/qt_environment.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -9,9 +11,11 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <fcntl.h>
 #include <string>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -36,19 +40,38 @@ struct Finished {
     QByteArray err;
 };
 
+// How standard input reaches the program.
+struct Input {
+    QByteArray data;
+    QString file;          // a file instead of `data`
+    bool late = false;     // `data` only comes once the program has had time to read, on a
+                           // non-blocking pipe
+    QStringList variables; // the environment: "NAME=value" sets, "-NAME" removes
+};
+
 // Runs the program without the session's XDG_RUNTIME_DIR, where Qt would speak up if let.
-Finished runProgram(const QStringList& arguments, const QByteArray& standardInput = {},
-                    const QString& standardInputFile = {})
+Finished runProgram(const QStringList& arguments, const Input& input = {})
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    for (const QString& variable : input.variables) {
+        if (variable.startsWith(u'-'))
+            environment.remove(variable.mid(1));
+        else
+            environment.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
+    }
     process.setProcessEnvironment(environment);
-    if (!standardInputFile.isEmpty())
-        process.setStandardInputFile(standardInputFile);
+    if (!input.file.isEmpty())
+        process.setStandardInputFile(input.file);
+    if (input.late)
+        process.setChildProcessModifier(
+            [] { ::fcntl(STDIN_FILENO, F_SETFL, ::fcntl(STDIN_FILENO, F_GETFL) | O_NONBLOCK); });
     process.start(QStringLiteral(FLANGECHECK_CLI_PATH), arguments);
-    if (standardInputFile.isEmpty()) {
-        process.write(standardInput);
+    if (input.file.isEmpty()) {
+        if (input.late && process.waitForStarted())
+            QThread::msleep(500);
+        process.write(input.data);
         process.closeWriteChannel();
     }
     Finished finished;
@@ -78,7 +101,7 @@ TEST(CheckProgram, ExitStatusesAndStandardInputReachTheShell)
 {
     EXPECT_EQ(runProgram({"--json", example("worked-example.sou")}).exitCode, 0);
     EXPECT_EQ(runProgram({example("missing-rib-height.sou")}).exitCode, 3);
-    const Finished fromInput = runProgram({"--jsonl", "-"}, contentsOf(example("weld-ng.sou")));
+    const Finished fromInput = runProgram({"--jsonl", "-"}, {contentsOf(example("weld-ng.sou"))});
     EXPECT_EQ(fromInput.exitCode, 1);
     const QJsonObject json = QJsonDocument::fromJson(fromInput.out).object();
     EXPECT_EQ(json[u"file"].toString() + u' ' + json[u"step"].toString(), QStringLiteral("- D"));
@@ -119,7 +142,7 @@ TEST(CheckProgram, WritesReportsQuietly)
     // One report per design, NG ones too, named after the design; standard input as "stdin".
     const QString reports = dir.filePath(QStringLiteral("reports"));
     const Finished many = runProgram({"--pdf-dir", reports, example("weld-ng.sou"), "-"},
-                                     contentsOf(example("worked-example.sou")));
+                                     {contentsOf(example("worked-example.sou"))});
     EXPECT_EQ(many.exitCode, 1);
     EXPECT_TRUE(many.err.isEmpty()) << many.err.toStdString();
     for (const char* name : {"weld-ng.pdf", "stdin.pdf"})
@@ -185,7 +208,7 @@ TEST_P(ReportTargets, AreRefused)
     const QString input =
         *r.standardInput ? dir.filePath(QString::fromUtf8(r.standardInput)) : QString();
     // A FIFO opened for writing would block here until the test gives up.
-    const Finished finished = runProgram(arguments, {}, input);
+    const Finished finished = runProgram(arguments, {{}, input});
     EXPECT_EQ(finished.exitCode, r.exitCode);
     const QString reason = QString::fromUtf8(r.reason).replace(QStringLiteral("DIR"), dir.path());
     EXPECT_TRUE(QString::fromUtf8(finished.err).contains(reason)) << finished.err.toStdString();
@@ -225,6 +248,130 @@ INSTANTIATE_TEST_SUITE_P(
                 {"--pdf-dir", "DIR", "DIR/a.sou", "DIR/b.pdf"},
                 2,
                 "「DIR/b.pdf」に書き出せません（設計ファイルそのもの"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Environments and names meant to trip the checker up: it needs no display and takes no option
+// for Qt, waits for standard input that comes late, shows every name so that no two look alike,
+// and never prints a report with a number cut off. DIR holds a.sou (the worked example), files
+// named ESC.sou, "\x1B.sou" (literally) and "rtl" U+202E "gpj.sou", and huge.sou, whose bending
+// moment of 1e40 gives results too long for their places on the report.
+struct Hostile {
+    const char* name;
+    QStringList variables; // as for Input
+    QStringList arguments;
+    int exitCode;
+    QStringList out; // texts the listing holds (DIR replaced)
+    QStringList err; // texts standard error holds
+    bool lateInput = false;
+    bool report = false; // DIR/r.pdf is written
+};
+
+void PrintTo(const Hostile& h, std::ostream* os) { *os << h.name; }
+
+class HostileRuns : public ::testing::TestWithParam<Hostile> {};
+
+TEST_P(HostileRuns, AreCheckedAsEverywhereElse)
+{
+    const auto& h = GetParam();
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QByteArray worked = contentsOf(example("worked-example.sou"));
+    for (const char* name : {"a.sou", "\x1B.sou", "\\x1B.sou", "rtl\u202Egpj.sou"}) {
+        QFile file(dir.filePath(QString::fromUtf8(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(worked) == worked.size());
+    }
+    QFile huge(dir.filePath(QStringLiteral("huge.sou")));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+    huge.write(QByteArray(worked).replace("\"600\"", "\"1e40\""));
+    huge.close();
+
+    QStringList arguments = h.arguments;
+    arguments.replaceInStrings(QStringLiteral("DIR"), dir.path());
+    const Finished finished =
+        runProgram(arguments, {h.lateInput ? worked : QByteArray(), {}, h.lateInput, h.variables});
+    EXPECT_EQ(finished.exitCode, h.exitCode) << finished.err.toStdString();
+    const QString out = QString::fromUtf8(finished.out);
+    for (QString text : h.out)
+        EXPECT_TRUE(out.contains(text.replace(QStringLiteral("DIR"), dir.path())))
+            << text.toStdString() << " not in\n"
+            << finished.out.toStdString();
+    for (const QString& text : h.err)
+        EXPECT_TRUE(QString::fromUtf8(finished.err).contains(text))
+            << text.toStdString() << " not in\n"
+            << finished.err.toStdString();
+    expectOwnMessagesOnly(finished.err);
+    EXPECT_EQ(isTwoPagePdf(dir.filePath(QStringLiteral("r.pdf"))), h.report);
+}
+
+// Qt cannot go on after a fatal message: the checker says so and ends with status 2 rather than
+// aborting without a word; any other message of Qt's stays off standard error.
+TEST(QtMessages, OnlyAFatalOneIsShownAndEndsTheRun)
+{
+    EXPECT_EXIT(
+        {
+            flange::takeQtMessage(QtWarningMsg, {}, QStringLiteral("a notice"));
+            flange::takeQtMessage(QtFatalMsg, {}, QStringLiteral("no platform\nsecond line"));
+        },
+        ::testing::ExitedWithCode(2),
+        "^flangecheck-cli: .*no platform\nflangecheck-cli: .*second line\n$");
+}
+
+const QStringList reportOfA{"--pdf", "DIR/r.pdf", "DIR/a.sou"};
+
+INSTANTIATE_TEST_SUITE_P(
+    Runs, HostileRuns,
+    ::testing::Values(
+        Hostile{"XcbWithoutDisplay",
+                {"-DISPLAY", "QT_QPA_PLATFORM=xcb"},
+                reportOfA,
+                0,
+                {},
+                {},
+                false,
+                true},
+        Hostile{"WaylandWithoutCompositor",
+                {"-WAYLAND_DISPLAY", "QT_QPA_PLATFORM=wayland"},
+                reportOfA,
+                0,
+                {},
+                {},
+                false,
+                true},
+        Hostile{"Eglfs", {"QT_QPA_PLATFORM=eglfs"}, reportOfA, 0, {}, {}, false, true},
+        Hostile{
+            "MisspeltPlatform", {"QT_QPA_PLATFORM=ofscreen"}, reportOfA, 0, {}, {}, false, true},
+        Hostile{"EveryWarningFatal",
+                {"QT_FATAL_WARNINGS=1", "QT_FATAL_CRITICALS=1", "QT_QPA_PLATFORMTHEME=nothing"},
+                reportOfA,
+                0,
+                {},
+                {},
+                false,
+                true},
+        // Designs named like options of Qt's are designs, and these are not there.
+        Hostile{"QtOptionsAsDesignNames",
+                {"QT_QPA_PLATFORM=xcb", "-DISPLAY"},
+                {"--pdf-dir", "DIR/out", "--", "-platform", "xcb"},
+                2,
+                {},
+                {"「-platform」", "「xcb」"}},
+        Hostile{"LateNonBlockingInput", {}, {"--jsonl", "-"}, 0, {"\"file\":\"-\""}, {}, true},
+        Hostile{"ControlAndItsEscapeShownApart",
+                {},
+                {"DIR/\x1B.sou", "DIR/\\x1B.sou"},
+                0,
+                {"［ファイル］ DIR/\\x1B.sou\n", "［ファイル］ DIR/\\\\x1B.sou\n"}},
+        Hostile{"RightToLeftOverride",
+                {},
+                {"DIR/rtl\u202Egpj.sou"},
+                0,
+                {"［ファイル］ DIR/rtl\\u202Egpj.sou\n"}},
+        Hostile{"NumberTooLongForTheReport",
+                {},
+                {"--pdf", "DIR/r.pdf", "DIR/huge.sou"},
+                2,
+                {"1e40"},
+                {"計算書を「", "の値が長すぎて、計算書の欄に収まりません"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -34,7 +34,15 @@ TEST_P(ShownText, KeepsPrintableTextAndWritesTheRestVisibly)
 INSTANTIATE_TEST_SUITE_P(
     Texts, ShownText,
     ::testing::Values(
-        Shown{"Plain", "Ｍ27 (t・cm) \\ ~", "Ｍ27 (t・cm) \\ ~", "Ｍ27 (t・cm) \\ ~"},
+        Shown{"Plain", "Ｍ27 (t・cm) ~", "Ｍ27 (t・cm) ~", "Ｍ27 (t・cm) ~"},
+        // A backslash always starts an escape, so ESC and the four characters "\x1B" differ.
+        Shown{"Backslash", "\\x1B\\", "\\\\x1B\\\\", "\\\\x1B\\\\"},
+        Shown{"DirectionControls", "rtl\u202Egpj\u202A\u2066\u2069\u200E\u200F\u061C",
+              "rtl\\u202Egpj\\u202A\\u2066\\u2069\\u200E\\u200F\\u061C",
+              "rtl\\u202Egpj\\u202A\\u2066\\u2069\\u200E\\u200F\\u061C"},
+        Shown{"Separators", "a\u2028b\u2029", "a\\u2028b\\u2029", "a\\u2028b\\u2029"},
+        Shown{"BesideTheEscapedRanges", "\u2027\u202F\u2065\u206A\u200D\u0640",
+              "\u2027\u202F\u2065\u206A\u200D\u0640", "\u2027\u202F\u2065\u206A\u200D\u0640"},
         Shown{"C0", QByteArray("\x00\x1b[31m\t\r\n\x1f", 10), "\\x00\\x1B[31m\\x09\\x0D\\x0A\\x1F",
               "\\x00\\x1B[31m\\x09\\x0D\\x0A\\x1F"},
         Shown{"Delete",
@@ -46,7 +54,7 @@ INSTANTIATE_TEST_SUITE_P(
         // A name that is not UTF-8 as a whole: every byte past ASCII written out, even where a
         // few of them would pass for UTF-8 (DD 8C here).
         Shown{"Cp932Name", "\x90\xdd\x8c\x76\x1b.sou", nullptr, "\\x90\\xDD\\x8Cv\\x1B.sou"},
-        Shown{"TruncatedSequence", "\xe8\xa8.sou", nullptr, "\\xE8\\xA8.sou"},
+        Shown{"TruncatedSequence", "\xe8\xa8\\.sou", nullptr, "\\xE8\\xA8\\\\.sou"},
         Shown{"OverlongSlash", "\xc0\xaf", nullptr, "\\xC0\\xAF"},
         Shown{"Surrogate", "\xed\xa0\x80", nullptr, "\\xED\\xA0\\x80"}),
     [](const auto& info) { return std::string(info.param.name); });

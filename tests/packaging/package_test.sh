@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Makes the Debian package from the build (cpack into a temporary folder), checks that it holds
 # every installed file and declares its dependencies, then unpacks it into a temporary root and
-# runs the checker from there on the worked example, with the libraries from the system.
+# runs the checker from there on the worked example, with the libraries from the system; lintian
+# may report nothing worse than informational notes, except the maintainer's placeholder address.
 # Usage: package_test.sh BUILD_DIR SOURCE_DIR INSTALLED_FILES_LIST
 set -euo pipefail
 build="$1"
 source="$2"
 list="$3"
-for tool in cpack dpkg-deb dpkg-shlibdeps file; do
+for tool in cpack dpkg-deb dpkg-shlibdeps file lintian; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed (scripts/setup installs it)"; exit 77; }
 done
 
@@ -32,6 +33,18 @@ for wanted in fonts-ipafont-gothic libqt6core6 libc6; do # libqt6core6 and libc6
 done
 [ "$(dpkg-deb -f "$deb" Recommends)" = "cups-client" ] || fail "Recommends is not cups-client"
 [ "$(dpkg-deb -f "$deb" Section)" = "science" ] || fail "Section is not science"
+
+# Errors and warnings of lintian; bogus-mail-host is the placeholder maintainer's address (in the
+# control file and the changelog).
+allowed='^$'
+case "$(dpkg-deb -f "$deb" Maintainer)" in
+  *@localhost\>) allowed='^E: flangecheck: bogus-mail-host(-in-debian-changelog)? ' ;;
+esac
+lintian --tag-display-limit 0 --fail-on none "$deb" >"$work/lintian.log" 2>"$work/lintian.err" ||
+  fail "lintian did not run: $(cat "$work/lintian.err")"
+reported="$(grep -E '^[EW]: ' "$work/lintian.log" | grep -Ev "$allowed" || true)"
+[ -z "$reported" ] || fail "lintian reports:
+$reported"
 
 dpkg-deb -x "$deb" "$work/root"
 out="$(env -u LD_LIBRARY_PATH "$work/root/usr/bin/flangecheck-cli" --json "$source/examples/worked-example.sou")" ||

@@ -39,6 +39,15 @@ done
 for page in "$root"/share/man/man1/*.1.gz; do
   warnings="$(gzip -dc "$page" | LC_ALL=C.UTF-8 groff -man -Tutf8 -K utf8 -ww -z 2>&1)"
   [ -z "$warnings" ] || fail "$page: $warnings"
+  # A button's name is never broken over two lines.
+  buttons="$(gzip -dc "$page" | { grep -o 'next\\ >>' || true; } | wc -l)"
+  shown="$(gzip -dc "$page" | LC_ALL=C.UTF-8 groff -man -Tutf8 -K utf8 2>/dev/null | { grep -o 'next >>' || true; } | wc -l)"
+  [ "$buttons" = "$shown" ] || fail "$page: 「next >>」 is broken over two lines"
+  # whatis shows the NAME line as it stands: no marks of the formatter in it.
+  if command -v lexgrog >/dev/null; then
+    name="$(lexgrog "$page" | cut -d'"' -f2)"
+    case "$name" in *:* | *\\*) fail "$page: whatis shows \"$name\"" ;; esac
+  fi
 done
 
 exit "$status"

@@ -3,6 +3,7 @@
 
 #include "recording_print_job.h"
 #include "report/calculation_report.h"
+#include "report/report_fit.h"
 #include "report_expectations.h"
 
 #include <gtest/gtest.h>
@@ -86,5 +87,75 @@ INSTANTIATE_TEST_SUITE_P(Points, ReportFailure,
                          ::testing::Values(FailurePoint::FirstOperation,
                                            FailurePoint::SecondFrameLine, FailurePoint::PageBreak,
                                            FailurePoint::LastOperation));
+
+// A text fits up to the item after it on its line, or up to the frame without one; one half-width
+// cell more and nothing of the report is drawn. Full-width characters take two cells.
+struct Fit {
+    const char* name;
+    flange::TextField field;
+    std::string text;
+    bool fits;
+};
+
+void PrintTo(const Fit& f, std::ostream* out) { *out << f.name; }
+
+class ReportFit : public ::testing::TestWithParam<Fit> {};
+
+TEST_P(ReportFit, RefusesATextWiderThanItsPlace)
+{
+    const auto& f = GetParam();
+    DesignRecord record = flange::testing::workedExampleRecord();
+    EXPECT_FALSE(flange::fieldTooWideForReport(record));
+    record.*f.field = f.text;
+    const auto tooWide = flange::fieldTooWideForReport(record);
+    EXPECT_EQ(!tooWide, f.fits);
+    RecordingPrintJob job;
+    EXPECT_EQ(printCalculationReport(job, record), f.fits);
+    if (!f.fits) {
+        EXPECT_EQ(*tooWide, f.field);
+        EXPECT_TRUE(job.operations().empty());
+    }
+}
+
+using R = DesignRecord;
+const std::string fullWidthZero = "０";
+
+INSTANTIATE_TEST_SUITE_P(
+    Places, ReportFit,
+    ::testing::Values(
+        // The thickness stands at 8000, its judgement at 8800: six cells of 120 twips.
+        Fit{"UpToTheJudgement", &R::requiredThickness, "12.345", true},
+        Fit{"IntoTheJudgement", &R::requiredThickness, "123.456", false},
+        Fit{"ThirtyNineDigits", &R::requiredThickness, std::string(39, '9') + ".000", false},
+        Fit{"UpToTheUnit", &R::bendingMoment, "12345.67", true},
+        Fit{"IntoTheUnit", &R::bendingMoment, "123456.78", false},
+        // α0 at 6800 has the line to itself, up to the frame at 11050: 35 cells.
+        Fit{"UpToTheFrame", &R::alpha0, std::string(35, '1'), true},
+        Fit{"PastTheFrame", &R::alpha0, std::string(36, '1'), false},
+        Fit{"FullWidthUpToTheFrame", &R::alpha0,
+            [] {
+                std::string s;
+                for (int i = 0; i < 17; ++i)
+                    s += fullWidthZero;
+                return s + "1";
+            }(),
+            true},
+        Fit{"FullWidthPastTheFrame", &R::alpha0,
+            [] {
+                std::string s;
+                for (int i = 0; i < 18; ++i)
+                    s += fullWidthZero;
+                return s;
+            }(),
+            false},
+        Fit{"HalfWidthKatakana", &R::alpha0,
+            [] {
+                std::string s;
+                for (int i = 0; i < 35; ++i)
+                    s += "ｱ";
+                return s;
+            }(),
+            true}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

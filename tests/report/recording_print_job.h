@@ -40,12 +40,20 @@ public:
     bool newPage() override { return record("page"); }
     bool endDocument() override
     {
-        ended_ = true; // ending always works, also after a failure, unless the answer never comes
-        return !answerNeverComes;
+        ended_ = true; // ending always works, also after a failure
+        return true;
     }
-    bool outcomeUnknown() const override { return ended_ && answerNeverComes; }
+    void handOver(std::function<void(PrintOutcome)> done) override
+    {
+        if (answerLater)
+            pendingAnswer = std::move(done);
+        else
+            done(answerNeverComes ? PrintOutcome::Unknown : PrintOutcome::Printed);
+    }
 
     bool answerNeverComes = false; // the spooler takes the job but does not answer
+    bool answerLater = false;      // the answer waits in pendingAnswer until the test gives it
+    std::function<void(PrintOutcome)> pendingAnswer;
 
 private:
     static std::string point(TwipPoint p)

@@ -60,13 +60,14 @@ inline DesignRecord staleRecord()
     return record;
 }
 
-// Every field holds its own name, so a value printed from the wrong field shows.
+// Every field holds its own control name (short enough for every place on the page), so a value
+// printed from the wrong field shows.
 inline DesignRecord selfNamedRecord()
 {
     DesignRecord record;
     for (auto infos : {inputFieldInfos(), resultFieldInfos()})
         for (const FieldInfo& info : infos)
-            record.*info.field = std::string(info.name);
+            record.*info.field = std::string(info.control);
     for (const VerdictInfo& info : verdictInfos())
         record.*info.field = {std::string(info.name), true};
     return record;

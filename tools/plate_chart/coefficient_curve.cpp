@@ -6,6 +6,45 @@
 
 namespace flange::chart {
 
+namespace {
+
+// How far a drawn curve may stray from its samples, in twips: a tenth of the thinnest curve's
+// stroke, and less than any printer resolves.
+constexpr double curveTolerance = 1.5;
+
+double distanceToSegment(const Point& p, const Point& a, const Point& b)
+{
+    const double dx = b.x - a.x, dy = b.y - a.y;
+    const double length2 = dx * dx + dy * dy;
+    const double t =
+        length2 == 0 ? 0 : std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / length2, 0.0, 1.0);
+    return std::hypot(p.x - (a.x + t * dx), p.y - (a.y + t * dy));
+}
+
+// Keeps only the samples the page needs (Douglas and Peucker): a point is dropped where the line
+// between its neighbours kept passes within the tolerance of it and of every sample between.
+void keepNeeded(const std::vector<Point>& samples, std::size_t from, std::size_t to,
+                std::vector<Point>& kept)
+{
+    double farthest = 0;
+    std::size_t at = from;
+    for (std::size_t i = from + 1; i < to; ++i) {
+        const double d = distanceToSegment(samples[i], samples[from], samples[to]);
+        if (d > farthest) {
+            farthest = d;
+            at = i;
+        }
+    }
+    if (farthest <= curveTolerance) {
+        kept.push_back(samples[to]);
+        return;
+    }
+    keepNeeded(samples, from, at, kept);
+    keepNeeded(samples, at, to, kept);
+}
+
+} // namespace
+
 CoefficientCurve::CoefficientCurve(const plate::CoefficientTable& table, const std::string& column,
                                    double scale)
     : table_(table), scale_(scale)
@@ -48,7 +87,10 @@ std::vector<Point> CoefficientCurve::points(const PlotFrame& frame) const
         points.push_back(frame.at(lambda, value));
         previousLambda = lambda;
     }
-    return points;
+    std::vector<Point> kept{points.front()};
+    if (points.size() > 1)
+        keepNeeded(points, 0, points.size() - 1, kept);
+    return kept;
 }
 
 } // namespace flange::chart

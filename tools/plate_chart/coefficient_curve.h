@@ -9,7 +9,8 @@
 namespace flange::chart {
 
 // One column of the coefficient table drawn over the ratio axis: sampled finely along the axis
-// (the table's rows are interpolated) and cut off where it leaves the top of the frame.
+// (the table's rows are interpolated), cut off where it leaves the top of the frame, and kept to
+// the points that bring it within 1.5 twips of every sample.
 class CoefficientCurve {
 public:
     // `scale` maps the column onto the frame's value axis (1 for moments; shears are drawn on a

@@ -14,6 +14,12 @@ void MessageBoxPrintPrompts::warnPrintFailed(QWidget* owner, const QString& prin
                          QStringLiteral("プリンタ「%1」で印刷できませんでした。").arg(printerName));
 }
 
+void MessageBoxPrintPrompts::warnReportRefused(QWidget* owner, const QString& reason)
+{
+    QMessageBox::warning(owner, QStringLiteral("印刷"),
+                         QStringLiteral("計算書を印刷できません（%1）。").arg(reason));
+}
+
 void MessageBoxPrintPrompts::warnPrintStateUnknown(QWidget* owner, const QString& printerName)
 {
     QMessageBox::warning(

@@ -10,6 +10,7 @@ namespace flange {
 class MessageBoxPrintPrompts final : public PrintPrompts {
 public:
     void warnPrintFailed(QWidget* owner, const QString& printerName) override;
+    void warnReportRefused(QWidget* owner, const QString& reason) override;
     void warnPrintStateUnknown(QWidget* owner, const QString& printerName) override;
     std::optional<QString> askPdfFileName(QWidget* owner) override;
 

@@ -1,9 +1,9 @@
 #include "ui/print/print_dialog.h"
 
 #include "report/calculation_report.h"
+#include "report/report_fit.h"
 #include "ui/common/gothic_font.h"
 #include "ui/common/outer_size.h"
-#include "ui/common/owner_lock.h"
 #include "ui/common/twips.h"
 #include "ui/common/window_keys.h"
 #include "ui/print/print_prompts.h"
@@ -25,8 +25,8 @@ const QString portPrefix = QStringLiteral("場所：　");
 
 PrintDialog::PrintDialog(PrinterAccess& printers, RecordSource record, PrintPrompts& prompts,
                          QWidget* mainWindow)
-    : QWidget(nullptr, Qt::Dialog), printers_(printers), record_(std::move(record)),
-      prompts_(prompts), mainWindow_(mainWindow)
+    : ModalDialog(mainWindow), printers_(printers), record_(std::move(record)), prompts_(prompts),
+      mainWindow_(mainWindow)
 {
     setObjectName(QStringLiteral("Form4"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -75,8 +75,10 @@ void PrintDialog::buildControls()
     cancelButton_->setObjectName(QStringLiteral("Command6"));
     cancelButton_->setGeometry(twipsRect(4380, 1680, 1500, 300));
 
-    for (QPushButton* button : {printButton_, cancelButton_, propertiesButton_})
+    for (QPushButton* button : {printButton_, cancelButton_, propertiesButton_}) {
+        button->setAutoDefault(false); // Enter presses the focused button only, not a default one
         pressOnEnter(button);
+    }
     connect(printerList_, &QComboBox::activated, this, &PrintDialog::choosePrinter);
     connect(propertiesButton_, &QPushButton::clicked, this, &PrintDialog::showProperties);
     connect(cancelButton_, &QPushButton::clicked, this, &PrintDialog::close);
@@ -89,7 +91,6 @@ void PrintDialog::load()
     const QMargins expectedFrame =
         mainWindow_ && mainWindow_->isVisible() ? OuterSize::windowFrame(*mainWindow_) : QMargins();
     new OuterSize(this, {6120, 2415}, true, expectedFrame);
-    new OwnerLock(this, mainWindow_);
     for (const PrinterEntry& entry : printers_.listPrinters())
         printerList_->addItem(entry.deviceName);
     const QString current = printers_.currentPrinter().deviceName;
@@ -127,41 +128,81 @@ void PrintDialog::print()
 {
     const QString chosen = printerList_->currentText();
     for (const PrinterEntry& entry : printers_.listPrinters()) {
-        if (entry.deviceName == chosen && !printOn(entry.deviceName, entry.toFile))
-            return; // the dialog stays open: the user may print again or cancel
+        if (entry.deviceName == chosen) {
+            printOn(entry.deviceName, entry.toFile);
+            return;
+        }
     }
     close();
 }
 
-bool PrintDialog::printOn(const QString& deviceName, bool toFile)
+void PrintDialog::printOn(const QString& deviceName, bool toFile)
 {
+    if (const auto tooWide = fieldTooWideForReport(record_())) {
+        prompts_.warnReportRefused(this, tooWideForReportReason(*tooWide));
+        return;
+    }
     // Printing on another printer than the one named would be worse than not printing.
     if (!printers_.selectPrinter(deviceName)) {
         prompts_.warnPrintFailed(this, deviceName);
-        return false;
+        return;
     }
     showCurrentPrinter();
     QString fileName;
     if (toFile) {
         const auto answer = prompts_.askPdfFileName(this);
         if (!answer)
-            return false;
+            return;
         fileName = *answer;
     }
     const auto job = printers_.openJob(fileName);
-    bool printed = false;
-    if (job) {
-        // A printer that cannot switch to A4 portrait still prints, on the paper it has.
-        (void)job->setPaper(PaperSize::A4, PageOrientation::Portrait);
-        const bool drawn = printCalculationReport(*job, record_());
-        const bool ended = job->endDocument(); // also after a failure: what was drawn is printed
-        printed = drawn && ended;
-    }
-    if (!printed && job && job->outcomeUnknown())
-        prompts_.warnPrintStateUnknown(this, deviceName);
-    else if (!printed)
+    if (!job) {
         prompts_.warnPrintFailed(this, deviceName);
-    return printed;
+        return;
+    }
+    // A printer that cannot switch to A4 portrait still prints, on the paper it has.
+    (void)job->setPaper(PaperSize::A4, PageOrientation::Portrait);
+    const bool drawn = printCalculationReport(*job, record_());
+    if (!job->endDocument()) { // also after a failure: what was drawn is printed
+        prompts_.warnPrintFailed(this, deviceName);
+        return;
+    }
+    showWaiting(true);
+    // The answer may come after the dialog has been closed: it is then told over the main window.
+    job->handOver([dialog = QPointer<PrintDialog>(this), &prompts = prompts_,
+                   mainWindow = mainWindow_, deviceName, drawn](PrintOutcome outcome) {
+        if (!drawn && outcome == PrintOutcome::Printed)
+            outcome = PrintOutcome::Failed; // a part of the report was printed
+        if (dialog)
+            dialog->showOutcome(deviceName, outcome);
+        else
+            tellOutcome(prompts, mainWindow, deviceName, outcome);
+    });
+}
+
+void PrintDialog::showWaiting(bool waiting)
+{
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{printerList_, printButton_, propertiesButton_})
+        control->setEnabled(!waiting);
+}
+
+void PrintDialog::showOutcome(const QString& deviceName, PrintOutcome outcome)
+{
+    showWaiting(false);
+    if (outcome == PrintOutcome::Printed)
+        close();
+    else // the dialog stays open: the user may print again or cancel
+        tellOutcome(prompts_, this, deviceName, outcome);
+}
+
+void PrintDialog::tellOutcome(PrintPrompts& prompts, QWidget* owner, const QString& deviceName,
+                              PrintOutcome outcome)
+{
+    if (outcome == PrintOutcome::Unknown)
+        prompts.warnPrintStateUnknown(owner, deviceName);
+    else if (outcome == PrintOutcome::Failed)
+        prompts.warnPrintFailed(owner, deviceName);
 }
 
 PrintDialog* openPrintDialog(QPointer<PrintDialog>& dialog, PrinterAccess& printers,

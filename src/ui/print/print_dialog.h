@@ -1,22 +1,24 @@
 #pragma once
 
 // The print dialog (Form4): the user picks one of the printers, may open its properties dialog, and
-// prints the calculation report of the current design on it. It is shown modeless while the main
-// window is disabled, so it behaves as a modal dialog; closing it by any means enables the main
-// window again. Printer access, the design record and the prompts come in through the
-// constructor.
+// prints the calculation report of the current design on it. It is modal over the main window,
+// which is greyed until it closes, by any means; opening it returns at once. Printer access, the
+// design record and the prompts come in through the constructor.
 //
-// A print run that fails (a stopped or rejecting printer, a file that cannot be written) ends the
-// document with what was drawn, warns the user that printing failed on that printer and leaves
-// the dialog open, so that the user may print again or cancel. When the printer's queue took the
-// job without answering, the warning says instead that the job's state is unknown, so that the
-// user looks at the queue before printing again.
+// A printer's spooler answers later: meanwhile the dialog stays open and responsive, with only
+// "キャンセル" usable. A print run that fails (a stopped or rejecting printer, a file that cannot
+// be written) ends the document with what was drawn, warns the user that printing failed on that
+// printer and leaves the dialog open, so that the user may print again or cancel. When the
+// printer's queue took the job without answering, the warning says instead that the job's state
+// is unknown, so that the user looks at the queue before printing again. An answer that comes
+// after the dialog was cancelled is told over the main window.
 // Esc closes it as "キャンセル" does.
 
 #include "calc/design_record.h"
+#include "report/print_job.h"
+#include "ui/common/modal_dialog.h"
 
 #include <QPointer>
-#include <QWidget>
 
 #include <functional>
 
@@ -29,14 +31,14 @@ namespace flange {
 class PrinterAccess;
 class PrintPrompts;
 
-class PrintDialog : public QWidget {
+class PrintDialog : public ModalDialog {
     Q_OBJECT
 
 public:
     // Gives the design record as it stands when the report is drawn.
     using RecordSource = std::function<DesignRecord()>;
 
-    // Disables `mainWindow` (when given) until the dialog closes. The dialog deletes itself when
+    // Modal over `mainWindow` (when given), which it greys until it closes. The dialog deletes itself when
     // it is closed.
     PrintDialog(PrinterAccess& printers, RecordSource record, PrintPrompts& prompts,
                 QWidget* mainWindow);
@@ -49,7 +51,11 @@ private:
     void choosePrinter();
     void showProperties();
     void print();
-    bool printOn(const QString& deviceName, bool toFile);
+    void printOn(const QString& deviceName, bool toFile);
+    void showWaiting(bool waiting);
+    void showOutcome(const QString& deviceName, PrintOutcome outcome);
+    static void tellOutcome(PrintPrompts& prompts, QWidget* owner, const QString& deviceName,
+                            PrintOutcome outcome);
 
     PrinterAccess& printers_;
     RecordSource record_;

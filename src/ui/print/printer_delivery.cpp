@@ -1,12 +1,13 @@
 #include "ui/print/printer_delivery.h"
 
+#include "ui/print/spool_queue.h"
+
 #include <QPrinter>
 
 #ifndef Q_OS_WIN
 #include <QDir>
 #include <QFile>
 #include <QPrinterInfo>
-#include <QProcess>
 #include <QTemporaryFile>
 #endif
 
@@ -14,13 +15,14 @@ namespace flange {
 
 #ifdef Q_OS_WIN
 
-PainterPrintJob::Delivery printerDelivery(std::shared_ptr<QPrinter>, Spooler) { return {}; }
+PainterPrintJob::Delivery printerDelivery(std::shared_ptr<QPrinter>, std::shared_ptr<SpoolQueue>)
+{
+    return {};
+}
 
 #else
 
 namespace {
-
-using Handover = PainterPrintJob::Handover;
 
 // The spool file of one job, shared by the steps before and after its pages.
 struct SpoolJob {
@@ -45,7 +47,7 @@ bool prepare(SpoolJob& job)
 // True when the spool file is a whole PDF document: it ends with the end-of-file marker and the
 // cross-reference table stands where the trailer says. A write that failed part-way (a full
 // folder, a file size limit) leaves a file without its end, or with bytes missing before it.
-bool spooledInFull(const QString& path)
+bool spooledFileWhole(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() == 0)
@@ -64,40 +66,40 @@ bool spooledInFull(const QString& path)
            && file.read(4) == "xref";
 }
 
-Handover submit(SpoolJob& job, const Spooler& spooler)
+// After the last page: the printer may take the next job, and a spool file that is not whole is
+// not sent, since a part of a report is no report.
+bool spooledInFull(SpoolJob& job)
+{
+    job.printer->setOutputFileName({});
+    if (spooledFileWhole(job.file->fileName()))
+        return true;
+    job.file.reset();
+    return false;
+}
+
+void submit(SpoolJob& job, SpoolQueue& spooler, std::function<void(PrintOutcome)> done)
 {
     QPrinter& printer = *job.printer;
-    const QString spoolFile = printer.outputFileName();
-    printer.setOutputFileName({});
-    const auto finished = [&job](Handover handover) {
-        job.file.reset();
-        return handover;
-    };
-    if (!spooledInFull(spoolFile))
-        return finished(Handover::Failed); // nothing is sent: a part of a report is no report
-    QProcess lp;
-    lp.start(spooler.program, {"-s", "-d", printer.printerName(), "-t", printer.docName(), "-o",
-                               "media=" + printer.pageLayout().pageSize().key(), "--", spoolFile});
-    if (!lp.waitForStarted(spooler.answerTimeoutMs))
-        return finished(Handover::Failed); // it never ran, so nothing was sent
-    if (!lp.waitForFinished(spooler.answerTimeoutMs)) {
-        lp.kill();
-        lp.waitForFinished(1'000);
-        return finished(Handover::Unknown); // it may have queued the job before it hung
-    }
-    if (lp.exitStatus() != QProcess::NormalExit)
-        return finished(Handover::Unknown);
-    return finished(lp.exitCode() == 0 ? Handover::Done : Handover::Failed);
+    spooler.submit({"-s", "-d", printer.printerName(), "-t", printer.docName(), "-o",
+                    "media=" + printer.pageLayout().pageSize().key(), "--", job.file->fileName()},
+                   std::move(done));
 }
 
 } // namespace
 
-PainterPrintJob::Delivery printerDelivery(std::shared_ptr<QPrinter> printer, Spooler spooler)
+PainterPrintJob::Delivery printerDelivery(std::shared_ptr<QPrinter> printer,
+                                          std::shared_ptr<SpoolQueue> spooler)
 {
     auto job = std::make_shared<SpoolJob>(SpoolJob{std::move(printer), nullptr});
-    // Whatever was drawn is printed, also after a failed drawing operation.
-    return {[job] { return prepare(*job); },
-            [job, spooler](bool) { return submit(*job, spooler); }};
+    // Whatever was drawn is handed on, also after a failed drawing operation; the spool file
+    // lasts until the spooler has answered.
+    return {[job] { return prepare(*job); }, [job](bool) { return spooledInFull(*job); },
+            [job, spooler](std::function<void(PrintOutcome)> done) {
+                submit(*job, *spooler, [job, done = std::move(done)](PrintOutcome outcome) {
+                    job->file.reset();
+                    done(outcome);
+                });
+            }};
 }
 
 #endif

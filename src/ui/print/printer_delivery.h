@@ -4,13 +4,11 @@
 // looking at the answer, so a stopped queue or one that rejects jobs would swallow the report in
 // silence. Here the job is checked before its first page (a stopped printer refuses to start),
 // drawn into a spool file in the printer's own format, checked to be complete (a full temporary
-// folder or a file size limit cuts it short), and only then submitted with the CUPS client `lp`,
-// whose answer becomes the job's result. When `lp` gives no answer in time the job's fate is
-// unknown: it may still be printed. On Windows, Qt's own spooling reports failures itself.
+// folder or a file size limit cuts it short), and only then submitted to the spooler queue, whose
+// answer becomes the job's outcome; the spool file lasts until then. On Windows, Qt's own spooling
+// reports failures itself.
 
 #include "report/painter_print_job.h"
-
-#include <QString>
 
 #include <memory>
 
@@ -18,12 +16,9 @@ class QPrinter;
 
 namespace flange {
 
-// The program that takes spooled jobs and how long its answer is waited for.
-struct Spooler {
-    QString program = QStringLiteral("lp");
-    int answerTimeoutMs = 60'000;
-};
+class SpoolQueue;
 
-PainterPrintJob::Delivery printerDelivery(std::shared_ptr<QPrinter> printer, Spooler spooler = {});
+PainterPrintJob::Delivery printerDelivery(std::shared_ptr<QPrinter> printer,
+                                          std::shared_ptr<SpoolQueue> spooler);
 
 } // namespace flange

@@ -4,6 +4,7 @@
 #include "report/picture_library.h"
 #include "report/report_pdf.h"
 #include "ui/print/printer_delivery.h"
+#include "ui/print/spool_queue.h"
 
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -23,7 +24,8 @@ PrinterEntry entryOf(const QPrinterInfo& info)
 
 } // namespace
 
-SystemPrinterAccess::SystemPrinterAccess() : pictures_(std::make_shared<PictureLibrary>())
+SystemPrinterAccess::SystemPrinterAccess()
+    : pictures_(std::make_shared<PictureLibrary>()), spooler_(std::make_shared<SpoolQueue>())
 {
     const auto printers = listPrinters();
     const QString systemDefault = QPrinterInfo::defaultPrinterName();
@@ -78,7 +80,8 @@ std::unique_ptr<PrintJob> SystemPrinterAccess::openJob(const QString& pdfFileNam
         return openPdfFileJob(pdfFileName, pictures_);
     auto printer = printerFor(current_);
     printer->setDocName(QStringLiteral("丸型鋼管接合部の処理"));
-    return std::make_unique<PainterPrintJob>(printer, printerDelivery(printer), pictures_);
+    return std::make_unique<PainterPrintJob>(printer, printerDelivery(printer, spooler_),
+                                             pictures_);
 }
 
 std::shared_ptr<QPrinter> SystemPrinterAccess::printerFor(const QString& deviceName)

@@ -16,6 +16,7 @@ class QPrinter;
 namespace flange {
 
 class PictureLibrary;
+class SpoolQueue;
 
 class SystemPrinterAccess final : public PrinterAccess {
 public:
@@ -40,6 +41,9 @@ private:
     // One QPrinter per printer used in this run, so that what the user sets in a printer's
     // properties dialog applies to the later print runs on it.
     std::map<QString, std::shared_ptr<QPrinter>> printers_;
+    // Hands the printers' jobs to the spooler one after another, for the whole run; a job still
+    // waiting for its answer keeps it.
+    std::shared_ptr<SpoolQueue> spooler_;
 };
 
 } // namespace flange

@@ -1,7 +1,6 @@
 #include "ui/shell/about_box.h"
 
 #include "ui/common/gothic_font.h"
-#include "ui/common/owner_lock.h"
 #include "ui/common/stored_picture.h"
 #include "ui/common/twips.h"
 #include "ui/shell/application_icon.h"
@@ -36,8 +35,8 @@ QIcon noIcon()
 } // namespace
 
 AboutBox::AboutBox(QWidget* mainWindow)
-    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                           | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    : ModalDialog(mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                                  | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("ペルグリンのバージョン情報"));
@@ -46,7 +45,6 @@ AboutBox::AboutBox(QWidget* mainWindow)
     setFont(gothicFont());
     setFixedSize(twipsSize(4230, 2055));
     setAttribute(Qt::WA_DeleteOnClose);
-    new OwnerLock(this, mainWindow);
 
     auto* icon =
         new StoredPicture(QStringLiteral("Image1"), applicationIconResource(), 480, 480, this);
@@ -67,7 +65,7 @@ void AboutBox::showEvent(QShowEvent* event)
 {
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
-    QDialog::showEvent(event);
+    ModalDialog::showEvent(event);
 }
 
 } // namespace flange

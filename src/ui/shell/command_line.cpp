@@ -1,33 +1,90 @@
 #include "ui/shell/command_line.h"
 
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+
 namespace flange {
 
 namespace {
 
+// Qt's own options, which QApplication takes out of the arguments. They are known here so that
+// the arguments are judged before Qt starts, and so without a display.
+struct QtOption {
+    const char* name;
+    bool takesValue;
+};
+
+constexpr QtOption qtOptions[] = {
+    {"platform", true},        {"platformpluginpath", true},
+    {"platformtheme", true},   {"plugin", true},
+    {"display", true},         {"name", true},
+    {"qwindowgeometry", true}, {"geometry", true},
+    {"qwindowtitle", true},    {"title", true},
+    {"qwindowicon", true},     {"icon", true},
+    {"session", true},         {"style", true},
+    {"stylesheet", true},      {"qmljsdebugger", true},
+    {"reverse", false},        {"widgetcount", false},
+    {"nograb", false},         {"dograb", false},
+    {"sync", false},
+};
+
 CommandLine refuse(const QString& message) { return {CommandLine::Action::Refuse, {}, message}; }
+
+// The name of an option argument as the parser reports it: without its dashes and its value.
+QString optionName(const QString& argument)
+{
+    QString name = argument.mid(argument.startsWith(QStringLiteral("--")) ? 2 : 1);
+    return name.left(name.indexOf(QLatin1Char('=')));
+}
+
+// The first argument before "--" that names an unknown option, as it was typed.
+QString firstUnknown(const QStringList& arguments, const QStringList& unknownNames)
+{
+    for (const QString& argument : arguments) {
+        if (argument == QStringLiteral("--"))
+            break;
+        if (argument == QStringLiteral("-")
+            || (argument.startsWith(QLatin1Char('-'))
+                && unknownNames.contains(optionName(argument))))
+            return argument;
+    }
+    return {};
+}
 
 } // namespace
 
-// --help and --version win over everything else, wherever they stand among the options.
+// --help and --version win over everything else, wherever they stand among the options; the
+// first of them wins.
 CommandLine parseCommandLine(const QStringList& arguments)
 {
-    QStringList files;
-    QString unknown;
-    bool optionsEnded = false;
-    for (const QString& argument : arguments) {
-        if (optionsEnded || !argument.startsWith(QLatin1Char('-')))
-            files << argument;
-        else if (argument == QStringLiteral("--"))
-            optionsEnded = true;
-        else if (argument == QStringLiteral("--help") || argument == QStringLiteral("-h"))
-            return {CommandLine::Action::Help, {}, {}};
-        else if (argument == QStringLiteral("--version"))
-            return {CommandLine::Action::Version, {}, {}};
-        else if (unknown.isEmpty())
-            unknown = argument;
+    QCommandLineParser parser;
+    // Qt's options are words after a single dash ("-platform offscreen").
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringLiteral("version"));
+    parser.addOptions({help, version});
+    for (const QtOption& qt : qtOptions) {
+        QCommandLineOption option(QString::fromLatin1(qt.name));
+        if (qt.takesValue)
+            option.setValueName(QStringLiteral("value"));
+        parser.addOption(option);
     }
+    const bool parsed = parser.parse(QStringList{QStringLiteral("flangecheck")} + arguments);
+
+    for (const QString& name : parser.optionNames()) {
+        if (help.names().contains(name))
+            return {CommandLine::Action::Help, {}, {}};
+        if (version.names().contains(name))
+            return {CommandLine::Action::Version, {}, {}};
+    }
+    // "-" alone is no option, but it names no file either.
+    const QString unknown = firstUnknown(arguments, parser.unknownOptionNames());
     if (!unknown.isEmpty())
         return refuse(QStringLiteral("不明なオプションです: %1").arg(unknown));
+    if (!parsed)
+        return refuse(
+            QStringLiteral("オプションの値が正しくありません: %1").arg(parser.errorText()));
+    const QStringList files = parser.positionalArguments();
     if (files.size() > 1)
         return refuse(
             QStringLiteral("開けるファイルは一つだけです: %1").arg(files.join(QLatin1Char(' '))));

@@ -16,7 +16,8 @@ struct CommandLine {
     QString message; // Refuse: what was wrong, one line
 };
 
-// `arguments` without the program name, Qt's own options already taken out.
+// `arguments` without the program name. Qt's own options ("-platform offscreen") are passed over,
+// so that the arguments can be judged before Qt starts, which needs a display.
 CommandLine parseCommandLine(const QStringList& arguments);
 
 // The answers of --help and --version, and the line shown under a refusal, each ending in a

@@ -72,8 +72,9 @@ public:
     QStringList saveRemembered;
 };
 
-// Looks every few milliseconds for a modal dialog. One that a test did not announce is closed
-// and recorded, so that the test fails instead of hanging.
+// Looks every few milliseconds for a modal dialog that waits for its answer (a message box, a file
+// dialog). One that a test did not announce is closed and recorded, so that the test fails
+// instead of hanging.
 class ModalWatchdog : public QObject {
 public:
     ModalWatchdog();

@@ -6,6 +6,7 @@
 #include "print_dialog_harness.h"
 #include "report/calculation_report.h"
 #include "ui/print/printer_delivery.h"
+#include "ui/print/spool_queue.h"
 #include "ui/print/system_printer_access.h"
 
 #include <QApplication>
@@ -15,6 +16,9 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+
+#include <map>
+#include <optional>
 
 #include <signal.h>
 #include <sys/resource.h>
@@ -190,17 +194,23 @@ void CupsPrintTest::spooledJobIsHandedOnOnlyWhole()
 
     auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
     printer->setPrinterName(printingQueue);
-    PainterPrintJob job(printer, printerDelivery(printer, Spooler{lp, 500}));
-    bool ended = false;
+    PainterPrintJob job(printer, printerDelivery(printer, std::make_shared<SpoolQueue>(lp, 500)));
+    std::optional<PrintOutcome> answer;
     {
         std::optional<FileSizeLimit> limit;
         if (sizeLimit > 0)
             limit.emplace(rlim_t(sizeLimit));
         QVERIFY(printCalculationReport(job, workedExampleRecord()));
-        ended = job.endDocument();
+        if (job.endDocument())
+            job.handOver([&answer](PrintOutcome outcome) { answer = outcome; });
+        else
+            answer = PrintOutcome::Failed;
     }
-    QCOMPARE(ended, outcome == "printed");
-    QCOMPARE(job.outcomeUnknown(), outcome == "unknown");
+    QTRY_VERIFY(answer);
+    const std::map<QString, PrintOutcome> outcomes{{"printed", PrintOutcome::Printed},
+                                                   {"failed", PrintOutcome::Failed},
+                                                   {"unknown", PrintOutcome::Unknown}};
+    QCOMPARE(*answer, outcomes.at(outcome));
     QCOMPARE(QFile::exists(calls), handedOn);
 }
 

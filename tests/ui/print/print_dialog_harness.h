@@ -21,12 +21,14 @@ struct PrintDialogHarness {
     std::unique_ptr<QWidget> mainWindow;
     FakePrintPrompts prompts;
     QPointer<PrintDialog> dialog;
+    DesignRecord record; // the design printed: the worked example unless a test changes it
 
     void start()
     {
         mainWindow = std::make_unique<QWidget>();
         mainWindow->show();
         prompts = {};
+        record = workedExampleRecord();
     }
 
     void finish()
@@ -35,12 +37,11 @@ struct PrintDialogHarness {
         mainWindow.reset();
     }
 
-    // The print command of the main window, with the worked example as the design.
+    // The print command of the main window, with `record` as the design.
     PrintDialog* open(PrinterAccess& printers)
     {
         return dialog = openPrintDialog(
-                   dialog, printers, [] { return workedExampleRecord(); }, prompts,
-                   mainWindow.get());
+                   dialog, printers, [this] { return record; }, prompts, mainWindow.get());
     }
 
     QComboBox* combo() const { return dialog->findChild<QComboBox*>("Combo1"); }

@@ -22,6 +22,8 @@ private slots:
     void propertiesGoToTheNameInTheList();
     void printRun_data();
     void printRun();
+    void answerThatComesLaterIsToldWhenItComes();
+    void aTextTooWideForTheReportIsRefusedNamingItsField();
 
 private:
     PrintDialogHarness ui_;
@@ -163,6 +165,53 @@ void PrintDialogTest::printRun()
              warning == "unknown" ? QStringList{printerText} : QStringList{});
     QCOMPARE(ui_.dialogOpen(), staysOpen);
     QCOMPARE(ui_.mainWindow->isEnabled(), !staysOpen);
+}
+
+void PrintDialogTest::answerThatComesLaterIsToldWhenItComes()
+{
+    printers_->answerLater = true;
+    ui_.open(*printers_);
+    const auto printButton = [this] { return ui_.dialog->findChild<QPushButton*>("Command1"); };
+    ui_.press("Command1");
+    // Waiting for the spooler: the dialog stays open and can only be cancelled.
+    QVERIFY(ui_.dialogOpen());
+    QVERIFY(!printButton()->isEnabled());
+    QVERIFY(ui_.dialog->findChild<QPushButton*>("Command6")->isEnabled());
+    QVERIFY(ui_.prompts.warnedPrinters.isEmpty());
+    printers_->lastJob->pendingAnswer(PrintOutcome::Failed);
+    QCOMPARE(ui_.prompts.warnedPrinters, QStringList{"Beta"});
+    QVERIFY(ui_.dialogOpen());
+    QVERIFY(printButton()->isEnabled());
+
+    // Cancelled while waiting: the answer is still told, and a success is silent.
+    ui_.press("Command1");
+    ui_.press("Command6");
+    QTRY_VERIFY(!ui_.dialog);
+    QVERIFY(ui_.mainWindow->isEnabled());
+    printers_->lastJob->pendingAnswer(PrintOutcome::Unknown);
+    QCOMPARE(ui_.prompts.unknownStatePrinters, QStringList{"Beta"});
+
+    ui_.open(*printers_);
+    ui_.press("Command1");
+    printers_->lastJob->pendingAnswer(PrintOutcome::Printed);
+    QTRY_VERIFY(!ui_.dialogOpen());
+    QCOMPARE(ui_.prompts.warnedPrinters, QStringList{"Beta"});
+}
+
+void PrintDialogTest::aTextTooWideForTheReportIsRefusedNamingItsField()
+{
+    ui_.record.requiredThickness = std::string(39, '9') + ".000";
+    ui_.prompts.pdfFileAnswer = QStringLiteral("/nowhere/never.pdf");
+    ui_.open(*printers_);
+    for (const char* printer : {"Beta", "PDFファイル"}) {
+        ui_.combo()->setEditText(printer);
+        ui_.press("Command1");
+    }
+    QCOMPARE(ui_.prompts.refusals.size(), 2);
+    QVERIFY(ui_.prompts.refusals.front().contains("「プレート厚さ」"));
+    QVERIFY2(!printers_->lastJob, "no printer was given a job");
+    QCOMPARE(ui_.prompts.fileNameQuestions, 0);
+    QVERIFY(ui_.dialogOpen());
 }
 
 QTEST_MAIN(PrintDialogTest)

@@ -27,7 +27,10 @@ public:
     bool drawPicture(std::string_view n, TwipPoint at) override { return job_->drawPicture(n, at); }
     bool newPage() override { return job_->newPage(); }
     bool endDocument() override { return job_->endDocument(); }
-    bool outcomeUnknown() const override { return job_->outcomeUnknown(); }
+    void handOver(std::function<void(PrintOutcome)> done) override
+    {
+        job_->handOver(std::move(done));
+    }
 
 private:
     std::shared_ptr<RecordingPrintJob> job_;
@@ -40,6 +43,7 @@ public:
     QString current = "Beta";
     int failFrom = -1;             // the jobs' first failing operation, -1 for none
     bool answerNeverComes = false; // the jobs are handed on but the spooler does not answer
+    bool answerLater = false;      // the spooler's answer waits in the last job until given
 
     // What the dialog did.
     std::shared_ptr<RecordingPrintJob> lastJob;
@@ -67,6 +71,7 @@ public:
     {
         lastJob = std::make_shared<RecordingPrintJob>(failFrom);
         lastJob->answerNeverComes = answerNeverComes;
+        lastJob->answerLater = answerLater;
         lastJobPrinter = current;
         lastJobFile = pdfFileName;
         return std::make_unique<SharedPrintJob>(lastJob);
@@ -80,11 +85,13 @@ public:
     int fileNameQuestions = 0;
 
     QStringList unknownStatePrinters;
+    QStringList refusals;
 
     void warnPrintFailed(QWidget*, const QString& printerName) override
     {
         warnedPrinters << printerName;
     }
+    void warnReportRefused(QWidget*, const QString& reason) override { refusals << reason; }
     void warnPrintStateUnknown(QWidget*, const QString& printerName) override
     {
         unknownStatePrinters << printerName;

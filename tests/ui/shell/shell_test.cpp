@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QProcess>
 #include <QTest>
 #include <QWindow>
 
@@ -42,6 +43,8 @@ private slots:
     void escapeClosesSecondaryWindows();
     void commandLine_data();
     void commandLine();
+    void programAnswersWithoutADisplay_data();
+    void programAnswersWithoutADisplay();
 
 private:
     // Clicks "クリア" as the window system delivers a click, which a modal window may block.
@@ -338,6 +341,12 @@ void ShellTest::commandLine_data()
     QTest::newRow("unknown option") << QStringList{"--bogus"} << int(Action::Refuse) << QString();
     QTest::newRow("two files") << QStringList{"a.sou", "b.sou"} << int(Action::Refuse) << QString();
     QTest::newRow("empty name") << QStringList{""} << int(Action::Refuse) << QString();
+    QTest::newRow("dash alone") << QStringList{"-"} << int(Action::Refuse) << QString();
+    QTest::newRow("Qt's own options")
+        << QStringList{"-platform", "offscreen", "-reverse", "DESIGN.sou", "-style=fusion"}
+        << int(Action::Open) << "DESIGN.sou";
+    QTest::newRow("Qt's option without its value")
+        << QStringList{"DESIGN.sou", "-platform"} << int(Action::Refuse) << QString();
 }
 
 void ShellTest::commandLine()
@@ -349,6 +358,48 @@ void ShellTest::commandLine()
     QCOMPARE(int(command.action), action);
     QCOMPARE(command.path, path);
     QCOMPARE(command.message.isEmpty(), command.action != CommandLine::Action::Refuse);
+}
+
+void ShellTest::programAnswersWithoutADisplay_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("standardOutput"); // a file to write it to, or empty for a pipe
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("written"); // the start of what is written on either stream
+
+    QTest::newRow("--help") << QStringList{"--help"} << QString() << 0 << "使い方: flangecheck";
+    QTest::newRow("--version") << QStringList{"--version"} << QString() << 0
+                               << "flangecheck (ペルグリン) ";
+    QTest::newRow("unknown option")
+        << QStringList{"--bogus"} << QString() << 2 << "flangecheck: 不明なオプションです: --bogus";
+    QTest::newRow("two files") << QStringList{"a.sou", "b.sou"} << QString() << 2
+                               << "flangecheck: 開けるファイルは一つだけです";
+    QTest::newRow("--help on a full disk") << QStringList{"--help"} << "/dev/full" << 2
+                                           << "flangecheck: 標準出力に書き込めませんでした";
+    QTest::newRow("--version on a full disk") << QStringList{"--version"} << "/dev/full" << 2
+                                              << "flangecheck: 標準出力に書き込めませんでした";
+}
+
+void ShellTest::programAnswersWithoutADisplay()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, standardOutput);
+    QFETCH(int, exitCode);
+    QFETCH(QString, written);
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(name);
+    program.setProcessEnvironment(environment);
+    if (!standardOutput.isEmpty())
+        program.setStandardOutputFile(standardOutput);
+    program.start(FLANGECHECK_PROGRAM, arguments);
+    QVERIFY(program.waitForFinished(30'000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), exitCode);
+    const QString output =
+        QString::fromUtf8(program.readAllStandardOutput() + program.readAllStandardError());
+    QVERIFY2(output.startsWith(written), qPrintable(output));
 }
 
 QTEST_MAIN(ShellTest)
