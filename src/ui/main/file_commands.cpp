@@ -57,15 +57,21 @@ bool FileCommands::take(StepFlow& flow, const DesignFileRead& read, const QStrin
     lastOpenedPath_ = path;
     designName_ = QFileInfo(path).fileName();
     readingHints_ = read.hints;
+    hintsToTell_ = !read.hints.empty();
     flow.openDesign(read.inputs);
     savedInputs_ = inputsOf(flow.record());
-    if (!read.hints.empty()) {
-        QStringList notes;
-        for (const Hint& hint : read.hints)
-            notes << QString::fromStdString(hint.message);
-        prompts_.warn(messageTitle, notes.join(u'\n'));
-    }
     return true;
+}
+
+void FileCommands::tellReadingHints()
+{
+    if (!hintsToTell_)
+        return;
+    hintsToTell_ = false;
+    QStringList notes;
+    for (const Hint& hint : readingHints_)
+        notes << QString::fromStdString(hint.message);
+    prompts_.warn(messageTitle, notes.join(u'\n'));
 }
 
 bool FileCommands::save(const DesignRecord& record)

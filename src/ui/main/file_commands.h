@@ -42,6 +42,10 @@ public:
     bool save(const DesignRecord& record);
     bool saveAs(const DesignRecord& record);
 
+    // Tells, once, what reading the file just opened noticed (io/reading_hints.h); the window calls
+    // it once it shows the inputs read, so that the warning stands over them.
+    void tellReadingHints();
+
     // Before the record's inputs are discarded (the window closed, another design opened, the page
     // cleared): when they changed, asks whether to save them first. True when the caller may go
     // on: nothing changed, the engineer chose 破棄, or chose 保存 and the save succeeded.
@@ -75,6 +79,7 @@ private:
     QString designName_;
     DesignInputs savedInputs_{};
     std::vector<Hint> readingHints_;
+    bool hintsToTell_ = false;
 };
 
 } // namespace flange

@@ -246,6 +246,7 @@ void MainWindow::openDesign()
     if (files_.settleChanges(flow_.record()))
         files_.open(flow_);
     showState();
+    files_.tellReadingHints();
 }
 
 void MainWindow::openDesignFile(const QString& path)
@@ -253,6 +254,7 @@ void MainWindow::openDesignFile(const QString& path)
     if (files_.settleChanges(flow_.record()))
         files_.openPath(flow_, path);
     showState();
+    files_.tellReadingHints();
 }
 
 void MainWindow::openNativeDesignFile(const QByteArray& nativePath)
@@ -260,6 +262,7 @@ void MainWindow::openNativeDesignFile(const QByteArray& nativePath)
     if (files_.settleChanges(flow_.record()))
         files_.openNativePath(flow_, nativePath);
     showState();
+    files_.tellReadingHints();
 }
 
 void MainWindow::saveDesign()
