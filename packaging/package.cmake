@@ -26,7 +26,7 @@ A program for structural engineers that checks the design of a bolted flange
 joint at the end of a round steel pipe: the bolts on their bolt circle, the
 circular flange plate, the radial rib plates and the fillet welds, step by
 step against 1.5 times the long-term allowable stresses. It prints a two-page
-A4 calculation report and keeps designs in ".sou" files.
+A4 calculation report and keeps designs in .sou files.
 .
 flangecheck-cli checks many design files at once and reports every input,
 result and judgement as text, JSON or CSV. The program's texts are Japanese.]])

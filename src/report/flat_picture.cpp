@@ -133,6 +133,42 @@ FlatPicture::Text placedText(const SvgText& svgText, const QTransform& userToPic
             QTransform::fromScale(1 / scale, 1 / scale) * userToPicture, svgText.fill};
 }
 
+// Whether `next` can join the path of `shape` and be painted with it in one go, looking the same:
+// drawn alike with a solid colour and no transparency, and either only stroked with a solid line
+// or filled without touching what the path holds already (where filled areas overlap, the
+// winding of one could cut a hole in the other).
+bool paintedAlike(const FlatPicture::Shape& shape, const FlatPicture::Shape& next)
+{
+    if (shape.pen != next.pen || shape.brush != next.brush || shape.transform != next.transform
+        || shape.opacity != 1.0 || next.opacity != 1.0
+        || shape.path.fillRule() != next.path.fillRule())
+        return false;
+    const bool solidPen =
+        shape.pen.style() == Qt::NoPen
+        || (shape.pen.style() == Qt::SolidLine && shape.pen.brush().style() == Qt::SolidPattern
+            && shape.pen.color().alpha() == 255);
+    if (!solidPen)
+        return false;
+    if (shape.brush.style() == Qt::NoBrush)
+        return true;
+    return shape.brush.style() == Qt::SolidPattern && shape.brush.color().alpha() == 255
+           && !shape.path.controlPointRect().intersects(next.path.controlPointRect());
+}
+
+// Consecutive shapes painted alike become one: each shape costs the printed page a change of
+// state (transform, colour, line style) besides its path.
+void joinAlike(std::vector<FlatPicture::Shape>& shapes)
+{
+    std::vector<FlatPicture::Shape> joined;
+    for (FlatPicture::Shape& shape : shapes) {
+        if (!joined.empty() && paintedAlike(joined.back(), shape))
+            joined.back().path.addPath(shape.path);
+        else
+            joined.push_back(std::move(shape));
+    }
+    shapes = std::move(joined);
+}
+
 } // namespace
 
 std::optional<FlatPicture> FlatPicture::load(const QString& resource, int widthTwips,
@@ -154,6 +190,7 @@ std::optional<FlatPicture> FlatPicture::load(const QString& resource, int widthT
     RecordingCanvas canvas(picture.shapes_, QSize(widthTwips, heightTwips));
     QPainter painter(&canvas);
     renderer.render(&painter, QRectF(QPointF(0, 0), picture.size_));
+    joinAlike(picture.shapes_);
 
     const QRectF viewBox = renderer.viewBoxF();
     const QTransform userToPicture =

@@ -13,6 +13,13 @@
 #include <set>
 #include <string>
 
+namespace flange {
+
+// Named in test names and failure messages by its control name, not by a dump of its bytes.
+void PrintTo(const PictureInfo& picture, std::ostream* os) { *os << picture.name; }
+
+} // namespace flange
+
 namespace {
 
 class PictureCatalogTest : public ::testing::TestWithParam<flange::PictureInfo> {

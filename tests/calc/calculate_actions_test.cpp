@@ -75,6 +75,8 @@ struct ActionCase {
     const char* judgements;
 };
 
+void PrintTo(const ActionCase& c, std::ostream* os) { *os << c.name; }
+
 class WorkedExampleTest : public ::testing::TestWithParam<ActionCase> {};
 
 TEST_P(WorkedExampleTest, WritesEveryResultAndSetsTheGates)
@@ -125,6 +127,9 @@ struct MissingCase {
     Action action;
     std::span<const TextField> (*inputs)();
 };
+
+// Named in test names and failure messages by its name, not by a dump of its bytes.
+void PrintTo(const MissingCase& c, std::ostream* os) { *os << c.name; }
 // clang-format on
 
 class MissingInputTest : public ::testing::TestWithParam<MissingCase> {};

@@ -45,6 +45,9 @@ struct Row {
     std::vector<TextField> fields = {};
 };
 
+// Named in test names and failure messages by its name, not by a dump of its bytes.
+void PrintTo(const Row& c, std::ostream* os) { *os << c.name; }
+
 using K = HintKind;
 // clang-format off
 const std::string lowAlpha0 =

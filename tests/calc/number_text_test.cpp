@@ -22,6 +22,8 @@ struct ParseCase {
     std::optional<double> expected;
 };
 
+void PrintTo(const ParseCase& c, std::ostream* os) { *os << c.name; }
+
 class ParseNumberTest : public ::testing::TestWithParam<ParseCase> {};
 
 TEST_P(ParseNumberTest, ReadsTheNumberOrFails)
@@ -76,6 +78,9 @@ struct RoundCase {
     NumberPattern pattern;
     const char* text;
 };
+
+// Named in test names and failure messages by its name, not by a dump of its bytes.
+void PrintTo(const RoundCase& c, std::ostream* os) { *os << c.name; }
 
 class RoundToPatternTest : public ::testing::TestWithParam<RoundCase> {};
 

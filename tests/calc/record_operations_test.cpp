@@ -15,6 +15,9 @@ struct JudgeCase {
     Verdict expected;
 };
 
+// Named in test names and failure messages by its name, not by a dump of its bytes.
+void PrintTo(const JudgeCase& c, std::ostream* os) { *os << c.name; }
+
 class JudgeRatioTest : public ::testing::TestWithParam<JudgeCase> {};
 
 TEST_P(JudgeRatioTest, FromZeroToBelowOneIsOkEverythingElseNg)

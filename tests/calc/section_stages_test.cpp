@@ -73,6 +73,9 @@ struct PanelCase {
     const char* circle = "30";
 };
 
+// Named in test names and failure messages by its name, not by a dump of its bytes.
+void PrintTo(const PanelCase& c, std::ostream* os) { *os << c.name; }
+
 class PlateShapeTest : public ::testing::TestWithParam<PanelCase> {};
 
 TEST_P(PlateShapeTest, PanelFromRoundedEdges)
@@ -119,6 +122,8 @@ struct ThicknessCase {
     const char* required;
     Verdict verdict;
 };
+
+void PrintTo(const ThicknessCase& c, std::ostream* os) { *os << c.name; }
 
 class PlateThicknessTest : public ::testing::TestWithParam<ThicknessCase> {};
 
@@ -186,6 +191,8 @@ struct WeldCase {
     const char *throat, *stress, *ratio;
     Verdict verdict;
 };
+
+void PrintTo(const WeldCase& c, std::ostream* os) { *os << c.name; }
 
 class WeldStageTest : public ::testing::TestWithParam<WeldCase> {};
 

@@ -43,10 +43,10 @@ struct Finished {
 // How standard input reaches the program.
 struct Input {
     QByteArray data;
-    QString file;          // a file instead of `data`
-    bool late = false;     // `data` only comes once the program has had time to read, on a
-                           // non-blocking pipe
-    QStringList variables; // the environment: "NAME=value" sets, "-NAME" removes
+    QString file = {};          // a file instead of `data`
+    bool late = false;          // `data` only comes once the program has had time to read, on a
+                                // non-blocking pipe
+    QStringList variables = {}; // the environment: "NAME=value" sets, "-NAME" removes
 };
 
 // Runs the program without the session's XDG_RUNTIME_DIR, where Qt would speak up if let.
@@ -260,8 +260,8 @@ struct Hostile {
     QStringList variables; // as for Input
     QStringList arguments;
     int exitCode;
-    QStringList out; // texts the listing holds (DIR replaced)
-    QStringList err; // texts standard error holds
+    QStringList out = {}; // texts the listing holds (DIR replaced)
+    QStringList err = {}; // texts standard error holds
     bool lateInput = false;
     bool report = false; // DIR/r.pdf is written
 };

@@ -85,6 +85,9 @@ struct Script {
     std::string expected;
 };
 
+// Named in test names and failure messages by its name, not by a dump of its bytes.
+void PrintTo(const Script& c, std::ostream* os) { *os << c.name; }
+
 const std::vector<std::string> toD{"calc", "next", "calc", "next", "calc", "next", "calc", "next"};
 
 std::vector<std::string> then(std::vector<std::string> first, std::vector<std::string> more)

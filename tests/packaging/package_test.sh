@@ -8,7 +8,7 @@ set -euo pipefail
 build="$1"
 source="$2"
 list="$3"
-for tool in cpack dpkg-deb dpkg-shlibdeps file lintian; do
+for tool in cpack dpkg-deb dpkg-shlibdeps file lintian readelf; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed (scripts/setup installs it)"; exit 77; }
 done
 
@@ -47,6 +47,9 @@ reported="$(grep -E '^[EW]: ' "$work/lintian.log" | grep -Ev "$allowed" || true)
 $reported"
 
 dpkg-deb -x "$deb" "$work/root"
+for program in "$work"/root/usr/bin/*; do
+  ! readelf -SW "$program" | grep -Eq ' \.(comment|note) ' || fail "$program keeps .comment or .note"
+done
 out="$(env -u LD_LIBRARY_PATH "$work/root/usr/bin/flangecheck-cli" --json "$source/examples/worked-example.sou")" ||
   fail "the packaged checker exited with $?"
 grep -q '"status": "ok"' <<<"$out" || fail "the packaged checker did not pass the worked example: $out"

@@ -62,6 +62,13 @@ TEST(ReportOperations, WorkedExamplePrintsTheStepDValues)
 
 enum class FailurePoint { FirstOperation, SecondFrameLine, PageBreak, LastOperation };
 
+void PrintTo(FailurePoint point, std::ostream* os)
+{
+    constexpr const char* names[] = {"FirstOperation", "SecondFrameLine", "PageBreak",
+                                     "LastOperation"};
+    *os << names[int(point)];
+}
+
 class ReportFailure : public ::testing::TestWithParam<FailurePoint> {};
 
 TEST_P(ReportFailure, StopsAtTheOperationThatFailed)

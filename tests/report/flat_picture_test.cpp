@@ -10,6 +10,13 @@
 #include <QSvgRenderer>
 #include <gtest/gtest.h>
 
+namespace flange {
+
+// Named in test names and failure messages by its control name, not by a dump of its bytes.
+void PrintTo(const PictureInfo& picture, std::ostream* os) { *os << picture.name; }
+
+} // namespace flange
+
 namespace {
 
 using flange::splitSvgTexts;
@@ -26,6 +33,9 @@ struct SplitCase {
     const char* text; // one element placed in the drawing
     bool lifted;
 };
+
+// Named in test names and failure messages by its name, not by a dump of its bytes.
+void PrintTo(const SplitCase& c, std::ostream* os) { *os << c.name; }
 
 class SvgTextSplitting : public ::testing::TestWithParam<SplitCase> {};
 

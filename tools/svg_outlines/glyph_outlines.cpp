@@ -1,4 +1,4 @@
-#include "glyph_outlines.h"
+#include "svg_outlines/glyph_outlines.h"
 
 #include <QPainterPath>
 #include <QRegularExpression>

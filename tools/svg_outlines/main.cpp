@@ -4,7 +4,7 @@
 // Each drawing (a path relative to SOURCE_DIR) is written under OUTPUT_DIR at the same relative
 // path, with its texts in the given fonts as outlines and the kept families as texts.
 
-#include "glyph_outlines.h"
+#include "svg_outlines/glyph_outlines.h"
 
 #include <QDir>
 #include <QFile>

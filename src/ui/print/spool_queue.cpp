@@ -11,13 +11,30 @@ SpoolQueue::SpoolQueue(QString program, int answerTimeoutMs)
     connect(&answerTimer_, &QTimer::timeout, this, [this] {
         // Before it started, nothing was sent; once it runs, it may have queued the job.
         const bool started = running_->state() == QProcess::Running;
-        QProcess* hung = running_;
+        running_->disconnect(this); // its end is no answer
+        running_->kill();
+        running_->waitForFinished(1'000); // killed, it ends at once
         finish(started ? PrintOutcome::Unknown : PrintOutcome::Failed);
-        hung->kill();
     });
 }
 
-SpoolQueue::~SpoolQueue() = default;
+// At the end of the run the jobs still on their way are handed on all the same, waiting on them
+// as long as each may take: a report the user printed is not dropped because the program ends.
+// Their answers have nobody left to be told to.
+SpoolQueue::~SpoolQueue()
+{
+    if (running_) {
+        running_->disconnect(this);
+        if (running_->state() != QProcess::NotRunning)
+            running_->waitForFinished(answerTimeoutMs_);
+    }
+    for (const Job& job : waiting_) {
+        QProcess process;
+        process.start(program_, job.arguments);
+        if (process.waitForStarted(answerTimeoutMs_))
+            process.waitForFinished(answerTimeoutMs_);
+    }
+}
 
 void SpoolQueue::submit(QStringList arguments, std::function<void(PrintOutcome)> answered)
 {
@@ -43,7 +60,7 @@ void SpoolQueue::startNext()
     connect(process, &QProcess::finished, this,
             [this, process](int exitCode, QProcess::ExitStatus status) {
                 if (running_ != process)
-                    return; // answered already, when it timed out
+                    return; // a late signal of a job already answered
                 if (status != QProcess::NormalExit)
                     finish(PrintOutcome::Unknown);
                 else

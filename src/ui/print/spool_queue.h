@@ -5,7 +5,8 @@
 // once the one before it has been answered. The answer of each job is reported when known: exit
 // status 0 is printed, another status or a program that never starts is failed, and a program
 // that gives no answer in time (or crashes) leaves the job's fate unknown, since it may have
-// queued the job first. It is killed then.
+// queued the job first. It is killed then. Jobs still on their way when the queue goes (at the end
+// of the run) are handed on before it is gone.
 
 #include "report/print_job.h"
 

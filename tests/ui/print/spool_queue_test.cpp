@@ -23,6 +23,7 @@ private slots:
     void answerBecomesTheOutcome_data();
     void answerBecomesTheOutcome();
     void jobsAreHandedOnOneAfterAnother();
+    void jobsOnTheirWayAreHandedOnAtTheEnd();
 
 private:
     // A stand-in for lp that notes each call in "calls" and then runs `body`.
@@ -85,6 +86,19 @@ void SpoolQueueTest::jobsAreHandedOnOneAfterAnother()
         });
     QVERIFY2(clock.elapsed() < 250, "submitting never waits for the program");
     QTRY_COMPARE(answers, QStringList({"first 1", "second 1"}));
+    QFile calls(folder_->filePath("calls"));
+    QVERIFY(calls.open(QIODevice::ReadOnly));
+    QCOMPARE(QString(calls.readAll()).split('\n', Qt::SkipEmptyParts),
+             QStringList({"start first", "end first", "start second", "end second"}));
+}
+
+void SpoolQueueTest::jobsOnTheirWayAreHandedOnAtTheEnd()
+{
+    {
+        SpoolQueue queue(standIn("true"), 5'000);
+        for (const char* job : {"first", "second"})
+            queue.submit({job}, [](PrintOutcome) {});
+    } // the run ends before the event loop had them handed on
     QFile calls(folder_->filePath("calls"));
     QVERIFY(calls.open(QIODevice::ReadOnly));
     QCOMPARE(QString(calls.readAll()).split('\n', Qt::SkipEmptyParts),
