@@ -12,6 +12,17 @@ const SampledCurve& storedAlpha0Curve()
     return curve;
 }
 
+std::string chartAlpha0Text(double alpha0)
+{
+    const auto rounded = roundToPattern(alpha0, NumberPattern::ThreeDecimals);
+    return rounded ? rounded->text : std::string();
+}
+
+std::string chartReadingText(std::string_view shownEdgeRatio, double alpha0)
+{
+    return "λ＝" + std::string(shownEdgeRatio) + " → α0≈" + chartAlpha0Text(alpha0);
+}
+
 std::optional<Alpha0Reading> readAlpha0Chart(std::string_view edgeRatioText,
                                              const SampledCurve& curve)
 {

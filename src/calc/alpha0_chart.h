@@ -9,6 +9,7 @@
 #include "calc/sampled_curve.h"
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace flange {
@@ -29,5 +30,12 @@ struct Alpha0Reading {
 // is not a number (parseNumber) or a ratio outside the curve.
 std::optional<Alpha0Reading> readAlpha0Chart(std::string_view edgeRatioText,
                                              const SampledCurve& curve = storedAlpha0Curve());
+
+// The chart's α0 as every reading quotes it: to three decimals ("0.150").
+std::string chartAlpha0Text(double alpha0);
+
+// The reading as the chart's mark writes it beside its dot, in the window and on the report:
+// "λ＝1.25 → α0≈0.150", the edge ratio as the results show it.
+std::string chartReadingText(std::string_view shownEdgeRatio, double alpha0);
 
 } // namespace flange

@@ -1,6 +1,5 @@
 #include "cli/check_command.h"
 
-#include "calc/hints.h"
 #include "cli/check_arguments.h"
 #include "cli/design_source.h"
 #include "cli/file_error_message.h"
@@ -160,7 +159,7 @@ int runCheckCommand(const QByteArrayList& arguments, CheckSink& sink)
             const WalkResult walk = walkDesign(*source.inputs);
             // What reading the file noticed comes first: it explains the rest.
             std::vector<Hint> hints = source.hints;
-            std::ranges::move(findHints(walk.record), std::back_inserter(hints));
+            hints.insert(hints.end(), walk.hints.begin(), walk.hints.end());
             tally.add(walk.status, !hints.empty());
             std::optional<std::vector<Suggestion>> suggestions;
             if (options.suggest)

@@ -1,6 +1,6 @@
 #include "io/reading_hints.h"
 
-#include "calc/design_record.h"
+#include "calc/design_inputs.h"
 #include "calc/hint_text.h"
 #include "io/cp932_text.h"
 #include "io/design_fields.h"

@@ -1,5 +1,6 @@
 #include "report/calculation_report.h"
 
+#include "report/chart_mark.h"
 #include "report/report_fit.h"
 #include "report/report_layout.h"
 
@@ -18,6 +19,9 @@ constexpr int headingPoints = 14;
 constexpr int bodyPoints = reportBodyPoints;
 constexpr int markPoints = 8;
 
+// Reference figure 2 on page 2, with the design's reading marked on it.
+constexpr TwipPoint figure2At{3000, 600};
+
 // Draws through the job, one step at a time; each step tells whether the job accepted it.
 class ReportDrawer {
 public:
@@ -31,6 +35,11 @@ public:
     }
 
     bool picture(std::string_view name, TwipPoint at) { return job_.drawPicture(name, at); }
+
+    bool chartMark(TwipPoint figureAt)
+    {
+        return drawChartMark(job_, record_, figureAt, markPoints);
+    }
 
     bool frame()
     {
@@ -59,8 +68,8 @@ private:
             return false;
         if (line.value && !text({line.valueX, line.y}, record_.*line.value))
             return false;
-        if (line.verdict)
-            return text({line.unitX, line.y}, (record_.*line.verdict).text);
+        if (line.judgement)
+            return text({line.unitX, line.y}, (record_.*line.judgement).text);
         return line.unit.empty() || text({line.unitX, line.y}, line.unit);
     }
 
@@ -85,8 +94,8 @@ bool drawFirstPage(ReportDrawer& draw)
 bool drawSecondPage(ReportDrawer& draw)
 {
     return draw.frame() && draw.font(headingPoints) && draw.text({1600, 9500}, "Ｃ.リブプレート")
-           && draw.picture("Image19", {3000, 600}) && draw.font(bodyPoints)
-           && draw.lines(ribSectionLines()) && draw.font(headingPoints)
+           && draw.picture("Image19", figure2At) && draw.chartMark(figure2At)
+           && draw.font(bodyPoints) && draw.lines(ribSectionLines()) && draw.font(headingPoints)
            && draw.text({1600, 12800}, "Ｄ.溶接") && draw.font(bodyPoints)
            && draw.lines(weldSectionLines());
 }

@@ -2,7 +2,8 @@
 
 // The calculation report: two A4 portrait pages reproducing the calculation sheet of one joint
 // design. Page 1 carries the title, reference figure 1 and sections A (bolts) and B (flange plate);
-// page 2 reference figure 2 and sections C (rib plates) and D (welds). Each value line holds up to
+// page 2 reference figure 2, marked at the design's edge ratio (report/chart_mark.h), and sections C
+// (rib plates) and D (welds). Each value line holds up to
 // four items: a caption, a formula picture, the field's text and a unit, remark or judgement.
 
 #include "calc/design_record.h"

@@ -22,8 +22,8 @@ std::size_t inputIndex(TextField field)
                                     - inputFieldsInFileOrder.begin());
 }
 
-std::string& inputText(WalkInputs& inputs, TextField field) { return inputs[inputIndex(field)]; }
-const std::string& inputText(const WalkInputs& inputs, TextField field)
+std::string& inputText(DesignInputs& inputs, TextField field) { return inputs[inputIndex(field)]; }
+const std::string& inputText(const DesignInputs& inputs, TextField field)
 {
     return inputs[inputIndex(field)];
 }
@@ -47,13 +47,10 @@ bool movesEdgeRatio(TextField field)
 }
 
 // The chart's α0 at an edge ratio text, as the hint quotes it ("0.150").
-std::optional<std::string> chartAlpha0Text(const std::string& edgeRatio)
+std::optional<std::string> chartAlpha0At(const std::string& edgeRatio)
 {
     const auto reading = readAlpha0Chart(edgeRatio);
-    if (!reading)
-        return std::nullopt;
-    const auto rounded = roundToPattern(reading->alpha0, NumberPattern::ThreeDecimals);
-    return rounded ? std::optional(rounded->text) : std::nullopt;
+    return reading ? std::optional(chartAlpha0Text(reading->alpha0)) : std::nullopt;
 }
 
 // The results a suggestion quotes: the edge ratio when α0 was read again at it, then the headline
@@ -71,7 +68,7 @@ std::vector<std::pair<TextField, std::string>> quotedResults(const DesignRecord&
 
 class Search {
 public:
-    Search(const WalkInputs& inputs, const WalkResult& walk, Step mend)
+    Search(const DesignInputs& inputs, const WalkResult& walk, Step mend)
         : inputs_(inputs), stop_(walk.step), mend_(mend), hints_(geometryHintsOf(walk.record))
     {
     }
@@ -83,7 +80,7 @@ public:
         for (const CandidateValue& value : values) {
             Suggestion suggestion =
                 entry(SuggestionKind::Passes, {field, current(field), value.text});
-            WalkInputs changed = applySuggestion(inputs_, suggestion);
+            DesignInputs changed = applySuggestion(inputs_, suggestion);
             std::string edgeRatio;
             if (movesEdgeRatio(field) && !takeChartAlpha0(changed, suggestion, edgeRatio))
                 continue;
@@ -122,13 +119,14 @@ private:
     // Walks the changed design as far as the plate shape, where its edge ratio is computed, and
     // types the chart's α0 at that ratio. False when the ratio lies off the chart. A ratio the walk
     // cannot compute (an empty or unreadable plate input) leaves α0 as typed.
-    bool takeChartAlpha0(WalkInputs& changed, Suggestion& suggestion, std::string& edgeRatio) const
+    bool takeChartAlpha0(DesignInputs& changed, Suggestion& suggestion,
+                         std::string& edgeRatio) const
     {
-        const WalkResult shape = walkDesign(changed, std::max(stop_, Step::BShape));
+        const WalkResult shape = walkDesign(changed, Step::BShape);
         edgeRatio = shape.record.edgeRatio;
         if (edgeRatio.empty())
             return true;
-        const auto chart = chartAlpha0Text(edgeRatio);
+        const auto chart = chartAlpha0At(edgeRatio);
         if (!chart)
             return false;
         std::string& alpha0 = inputText(changed, &R::alpha0);
@@ -139,7 +137,7 @@ private:
         return true;
     }
 
-    const WalkInputs& inputs_;
+    const DesignInputs& inputs_;
     Step stop_;
     Step mend_;
     GeometryHints hints_;
@@ -176,7 +174,7 @@ std::vector<CandidateValue> standardsOf(const Search& search, TextField field)
 bool holesLeaveFlange(const Search& search, const WalkResult& walk)
 {
     return search.raisesNewGeometryHint(walk.record)
-           && std::ranges::any_of(findHints(walk.record), [](const Hint& hint) {
+           && std::ranges::any_of(walk.hints, [](const Hint& hint) {
                   return hint.kind == HintKind::Geometry
                          && hint.fields.front() == &R::flangeDiameter;
               });
@@ -210,16 +208,15 @@ void addSearches(const Search& s, Step mend, std::vector<Suggestion>& out)
 }
 
 // What the chart's α0 would change, when the design's α0 lies below the chart.
-std::optional<Suggestion> chartAlpha0(const WalkInputs& inputs, const WalkResult& walk)
+std::optional<Suggestion> chartAlpha0(const DesignInputs& inputs, const WalkResult& walk)
 {
-    const auto hints = findHints(walk.record);
-    const auto hint = std::ranges::find(hints, HintKind::Alpha0BelowChart, &Hint::kind);
-    if (hint == hints.end())
+    const auto hint = std::ranges::find(walk.hints, HintKind::Alpha0BelowChart, &Hint::kind);
+    if (hint == walk.hints.end())
         return std::nullopt;
-    const auto chart = chartAlpha0Text(walk.record.edgeRatio);
+    const auto chart = chartAlpha0At(walk.record.edgeRatio);
     if (!chart)
         return std::nullopt;
-    WalkInputs changed = inputs;
+    DesignInputs changed = inputs;
     inputText(changed, &R::alpha0) = *chart;
     const WalkResult copy = walkDesign(changed, Step::BThickness);
     if (copy.step != Step::BThickness || copy.status == WalkStatus::MissingInput)
@@ -235,7 +232,7 @@ std::optional<Suggestion> chartAlpha0(const WalkInputs& inputs, const WalkResult
 
 } // namespace
 
-std::vector<Suggestion> findSuggestions(const WalkInputs& inputs, const WalkResult& walk)
+std::vector<Suggestion> findSuggestions(const DesignInputs& inputs, const WalkResult& walk)
 {
     std::vector<Suggestion> suggestions;
     if (const auto mend = stepToMend(walk))
@@ -245,25 +242,41 @@ std::vector<Suggestion> findSuggestions(const WalkInputs& inputs, const WalkResu
     return suggestions;
 }
 
-std::vector<Suggestion> findSuggestions(const WalkInputs& inputs)
+std::vector<Suggestion> findSuggestions(const DesignInputs& inputs)
 {
     return findSuggestions(inputs, walkDesign(inputs));
 }
 
-WalkInputs applySuggestion(WalkInputs inputs, const Suggestion& suggestion)
+DesignInputs applySuggestion(DesignInputs inputs, const Suggestion& suggestion)
 {
-    if (suggestion.change.to.empty())
-        return inputs;
-    inputText(inputs, suggestion.change.field) = suggestion.change.to;
-    if (suggestion.change.field == &R::boltSize) {
-        const auto size =
-            std::ranges::find(boltSizeTable, suggestion.change.to, &BoltSize::itemText);
+    for (const InputChange& change : typedChanges(suggestion)) {
+        inputText(inputs, change.field) = change.to;
+        if (change.field != &R::boltSize)
+            continue;
+        const auto size = std::ranges::find(boltSizeTable, change.to, &BoltSize::itemText);
         if (size != boltSizeTable.end())
             inputText(inputs, &R::boltArea) = std::string(size->areaText);
     }
-    if (suggestion.alpha0)
-        inputText(inputs, &R::alpha0) = suggestion.alpha0->to;
     return inputs;
+}
+
+std::vector<InputChange> typedChanges(const Suggestion& suggestion)
+{
+    std::vector<InputChange> changes;
+    if (suggestion.change.to.empty())
+        return changes;
+    changes.push_back(suggestion.change);
+    if (suggestion.alpha0)
+        changes.push_back(*suggestion.alpha0);
+    return changes;
+}
+
+bool typeableOn(const Suggestion& suggestion, Step page)
+{
+    const auto changes = typedChanges(suggestion);
+    return !changes.empty() && stepOf(changes.front().field) == page
+           && std::ranges::all_of(
+               changes, [&](const InputChange& change) { return stepOf(change.field) >= page; });
 }
 
 } // namespace flange

@@ -6,9 +6,13 @@
 #include "report/report_fit.h"
 #include "report_expectations.h"
 
+#include "assets/chart_axes.h"
+#include "calc/alpha0_chart.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -58,6 +62,43 @@ TEST(ReportOperations, WorkedExamplePrintsTheStepDValues)
     for (const char* text : {"text 1.745", "text 0.831", "text 0.0945", "text 1.270", "text 0.941",
                              "text (cm) < t ・・ＯＫ", "text Ｍ27"})
         EXPECT_EQ(std::ranges::count(operations, std::string(text)), 1) << text;
+}
+
+// The worked example's edge ratio of 1.25 marked on reference figure 2 (drawn at 3000, 600) as the
+// window marks it: a dot where the α0 curve is 0.150, dashed lines down to the ratio axis and left
+// to the moment axis, and the reading in a box above and to the right. A ratio that does not read
+// on the chart draws nothing.
+TEST(ReportOperations, Figure2MarksTheDesignsReading)
+{
+    const auto mark =
+        flange::testing::figure2MarkOperations(flange::testing::workedExampleRecord());
+    const auto reading = flange::readAlpha0Chart("1.25");
+    ASSERT_TRUE(reading);
+    const auto point = flange::referenceFigure2Axes().pointAt(1.25, reading->alpha0);
+    ASSERT_TRUE(point);
+    const int dotX = 3000 + int(std::lround(point->x()));
+    const auto has = [&](const std::string& operation) {
+        return std::ranges::count(mark, operation) == 1;
+    };
+    EXPECT_TRUE(has("text λ＝1.25 → α0≈0.150"));
+    EXPECT_TRUE(has("font ＭＳ ゴシック 8"));
+    // The dot's vertical stroke, and the last dashes on both axes.
+    const int dotY = 600 + int(std::lround(point->y()));
+    EXPECT_TRUE(has("line " + std::to_string(dotX) + " " + std::to_string(dotY - 45) + " "
+                    + std::to_string(dotX) + " " + std::to_string(dotY + 45)))
+        << ::testing::PrintToString(mark);
+    EXPECT_TRUE(std::ranges::any_of(mark, [&](const std::string& op) {
+        return op.starts_with("line " + std::to_string(dotX) + " 6000 ");
+    })) << "a dash starts on the ratio axis";
+    EXPECT_TRUE(std::ranges::any_of(mark, [&](const std::string& op) {
+        return op.starts_with("line 3720 " + std::to_string(dotY) + " ");
+    })) << "a dash starts on the moment axis";
+
+    DesignRecord offChart = flange::testing::workedExampleRecord();
+    for (const char* ratio : {"", "4.05", "Text25"}) {
+        offChart.edgeRatio = ratio;
+        EXPECT_TRUE(flange::testing::figure2MarkOperations(offChart).empty()) << ratio;
+    }
 }
 
 enum class FailurePoint { FirstOperation, SecondFrameLine, PageBreak, LastOperation };

@@ -1,5 +1,6 @@
 #include "ui/main/main_window.h"
 
+#include "calc/design_inputs.h"
 #include "calc/hints.h"
 
 #include "ui/common/gothic_font.h"
@@ -14,12 +15,15 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
 #include <QStringList>
 #include <QUrl>
+
+#include <algorithm>
 
 namespace flange {
 
@@ -38,6 +42,7 @@ MainWindow::MainWindow(UserPrompts& prompts, QWidget* parent)
     hintMarks_ = new HintMarks(inputPane_);
     figureArea_ = new FigureArea(client);
     resultsPane_ = new ResultsPane(figureArea_);
+    createSuggestionLink();
     figureArea_->addPane(resultsPane_, inputPane_->paneButton(PaneButton::Top));
 
     connectControls();
@@ -72,9 +77,24 @@ void MainWindow::createMenus()
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
     help->setObjectName(QStringLiteral("mnuhelpe"));
+    QAction* suggestions =
+        help->addAction(QStringLiteral("修正案(&S)"), this, &MainWindow::suggestionsRequested);
+    suggestions->setObjectName(QStringLiteral("mnusuggest"));
+    help->addSeparator();
     QAction* about =
         help->addAction(QStringLiteral("バージョン情報"), this, &MainWindow::aboutRequested);
     about->setObjectName(QStringLiteral("mnuver"));
+}
+
+// In the free space left of the calculate button, the same on every step page.
+void MainWindow::createSuggestionLink()
+{
+    suggestionLink_ = new QLabel(QStringLiteral("<a href=\"#\">修正案を見る</a>"), inputPane_);
+    suggestionLink_->setObjectName(QStringLiteral("SuggestionLink"));
+    suggestionLink_->setGeometry(twipsRect(90, 5310, 2300, 300));
+    suggestionLink_->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
+    connect(suggestionLink_, &QLabel::linkActivated, this, &MainWindow::suggestionsRequested);
+    suggestionLink_->hide();
 }
 
 void MainWindow::connectControls()
@@ -207,15 +227,26 @@ void MainWindow::calculate()
         prompts_.beep();
         prompts_.warn(QStringLiteral("入力データ確認"),
                       QStringLiteral("数値が入力されていません。"));
-        if (const auto empty = flow_.firstEmptyInput()) {
-            if (QLineEdit* entry = inputPane_->entryField(*empty))
-                entry->setFocus(Qt::OtherFocusReason);
-        }
+        focusFirstEmptyInput();
         return;
     }
-    hintMarks_->takeChartHint(flow_.record());
     showState();
     showResultsPane();
+}
+
+void MainWindow::focusFirstEmptyInput()
+{
+    // The engineer goes on where the check stopped: the first row, top down, of an input the
+    // calculation needs whose text is empty.
+    const auto needed = calculationInputs(flow_.currentStep());
+    for (const layout::InputRow& row : layout::inputRows) {
+        if (std::ranges::find(needed, row.field) == needed.end()
+            || !(flow_.record().*row.field).empty())
+            continue;
+        if (QLineEdit* entry = inputPane_->entryField(row.field))
+            entry->setFocus(Qt::OtherFocusReason);
+        return;
+    }
 }
 
 void MainWindow::enterNextStep()
@@ -282,9 +313,9 @@ void MainWindow::requestPrint()
     // A report of a design with inputs read as nothing or a joint that cannot be built is printed
     // only when the engineer says so: "5..0" must not reach a signed sheet by accident.
     std::vector<Hint> hints = files_.emptiedFieldHints(flow_.record());
-    for (Hint& hint : findHints(flow_.record())) {
+    for (const Hint& hint : flow_.hints()) {
         if (hint.kind == HintKind::UnreadableNumber || hint.kind == HintKind::Geometry)
-            hints.push_back(std::move(hint));
+            hints.push_back(hint);
     }
     if (!hints.empty()) {
         QStringList lines;
@@ -315,10 +346,12 @@ void MainWindow::showTitle()
 void MainWindow::showState()
 {
     inputPane_->showState(flow_);
-    hintMarks_->showHints(flow_.record(), flow_.currentStep());
+    hintMarks_->showHints(flow_.hints(), flow_.currentStep());
     resultsPane_->showState(flow_);
     printAction_->setEnabled(flow_.isPrintAvailable());
     showTitle();
+    suggestionLink_->setVisible(flow_.judgement(flow_.currentStep()) == Judgement::Ng
+                                || hintMarks_->chartLine()->isVisibleTo(inputPane_));
     emit stateShown();
 }
 

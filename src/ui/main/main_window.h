@@ -43,6 +43,7 @@ public:
 
     InputPane* inputPane() const { return inputPane_; }
     HintMarks* hintMarks() const { return hintMarks_; }
+    QLabel* suggestionLink() const { return suggestionLink_; }
     FigureArea* figureArea() const { return figureArea_; }
     ResultsPane* resultsPane() const { return resultsPane_; }
 
@@ -77,6 +78,8 @@ signals:
     void printRequested();
     // "バージョン情報".
     void aboutRequested();
+    // "修正案(&S)", or the link to it shown while the step page has an NG judgement or the α0 hint.
+    void suggestionsRequested();
     // The window is closing (by "終了(&X)" or its title bar), its inputs saved or discarded as the
     // engineer chose; every other window is to close too.
     void closing();
@@ -91,6 +94,7 @@ protected:
 
 private:
     void createMenus();
+    void createSuggestionLink();
     void connectControls();
     void orderTabs();
     void layOutPanes();
@@ -99,6 +103,7 @@ private:
     void editInput(TextField field, const QString& text);
     void chooseBoltSize(int index);
     void calculate();
+    void focusFirstEmptyInput();
     void enterNextStep();
     void leaveStep();
     void resetPage();
@@ -117,6 +122,7 @@ private:
     FigureArea* figureArea_ = nullptr;
     ResultsPane* resultsPane_ = nullptr;
     QAction* printAction_ = nullptr;
+    QLabel* suggestionLink_ = nullptr;
     OuterSize* outerSize_ = nullptr;
 };
 

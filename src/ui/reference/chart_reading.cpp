@@ -16,8 +16,9 @@ std::optional<ChartReadingValue> ChartReading::readingOf(const QString& edgeRati
     const auto reading = readAlpha0Chart(shown.toStdString(), alpha0Curve);
     if (!reading)
         return std::nullopt;
-    const QString text = QStringLiteral("λ＝%1 → α0≈%2").arg(shown).arg(reading->alpha0, 0, 'f', 3);
-    return ChartReadingValue{reading->edgeRatio, reading->alpha0, text};
+    return ChartReadingValue{
+        reading->edgeRatio, reading->alpha0,
+        QString::fromStdString(chartReadingText(shown.toStdString(), reading->alpha0))};
 }
 
 void ChartReading::setEdgeRatio(const QString& text)

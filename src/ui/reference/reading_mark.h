@@ -4,7 +4,7 @@
 // of the design, dashed lines from it to both axes and the value read beside it. It covers its
 // picture, moves with it and lets the mouse through.
 
-#include "ui/reference/chart_axes.h"
+#include "assets/chart_axes.h"
 
 #include <QFontMetricsF>
 #include <QWidget>

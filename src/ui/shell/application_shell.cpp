@@ -30,6 +30,9 @@ ApplicationShell::ApplicationShell(UserPrompts& prompts)
     connect(&mainWindow_, &MainWindow::closing, this, &ApplicationShell::closeOtherWindows);
     connect(&mainWindow_, &MainWindow::printRequested, this, &ApplicationShell::openPrintDialog);
     addReferenceMaterial();
+    suggestions_ = new SuggestionWindowHost(mainWindow_);
+    connect(&mainWindow_, &MainWindow::suggestionsRequested, suggestions_,
+            &SuggestionWindowHost::open);
 }
 
 void ApplicationShell::openPrintDialog()

@@ -8,6 +8,7 @@
 // box, the print dialog, the allowable-stress window) is closed; with no window left the
 // application ends.
 
+#include "ui/assistant/suggestion_window_host.h"
 #include "ui/main/main_window.h"
 #include "ui/print/message_box_print_prompts.h"
 #include "ui/print/print_dialog.h"
@@ -42,6 +43,7 @@ public:
     void openAboutBox();
 
     ReferencePanes& referencePanes() { return *referencePanes_; }
+    SuggestionWindowHost& suggestionWindow() { return *suggestions_; }
     // The print dialog while it is open, else nullptr.
     PrintDialog* printDialog() const { return printDialog_; }
 
@@ -59,6 +61,7 @@ private:
     AllowableStressWindowHost stressWindow_;
     MainWindow mainWindow_;
     ReferencePanes* referencePanes_ = nullptr;
+    SuggestionWindowHost* suggestions_ = nullptr;
     // The current printer lasts for the run; the print dialog is made afresh each time. The
     // printers are first asked for when the print dialog first opens, which keeps the printing
     // system out of the program's start-up.

@@ -1,4 +1,4 @@
-#include "ui/reference/chart_axes.h"
+#include "assets/chart_axes.h"
 
 namespace flange {
 
