@@ -4,6 +4,7 @@
 #include "io/atomic_file.h"
 #include "io/cp932_text.h"
 #include "io/design_fields.h"
+#include "io/reading_hints.h"
 
 #include <QFile>
 
@@ -52,10 +53,9 @@ QString systemReason(int error) { return QString::fromLocal8Bit(std::strerror(er
 // Reads the file through a descriptor opened without waiting (a pipe would otherwise block until
 // a writer comes) and judges the kind and size of what was actually opened, not of what stood at
 // the path a moment before.
-DesignFileRead readBytes(const QString& path, QByteArray& bytes)
+DesignFileRead readBytes(const QByteArray& nativePath, const QString& path, QByteArray& bytes)
 {
-    const int fd =
-        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    const int fd = ::open(nativePath.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) {
         const int error = errno;
         if (error == ENOENT || error == ENOTDIR)
@@ -96,9 +96,9 @@ DesignFileRead readBytes(const QString& path, QByteArray& bytes)
 
 #else
 
-DesignFileRead readBytes(const QString& path, QByteArray& bytes)
+DesignFileRead readBytes(const QByteArray& nativePath, const QString& path, QByteArray& bytes)
 {
-    const QFileInfo info(path);
+    const QFileInfo info(QFile::decodeName(nativePath));
     if (!info.exists())
         return failedRead(FileErrorKind::NotFound, path);
     if (info.isDir())
@@ -107,7 +107,7 @@ DesignFileRead readBytes(const QString& path, QByteArray& bytes)
         return failedRead(FileErrorKind::NotRegularFile, path);
     if (info.size() > maxDesignFileBytes)
         return failedRead(FileErrorKind::TooLarge, path);
-    QFile file(path);
+    QFile file(QFile::decodeName(nativePath));
     if (!file.open(QIODevice::ReadOnly))
         return failedRead(FileErrorKind::Unreadable, path, file.errorString());
     bytes = file.read(maxDesignFileBytes + 1);
@@ -158,13 +158,26 @@ DesignInputs decodeDesignFile(QByteArrayView bytes)
 
 DesignFileRead readDesignFile(const QString& path)
 {
+    return readDesignFile(QFile::encodeName(path), path);
+}
+
+DesignFileRead readDesignFile(const QByteArray& nativePath, const QString& shownPath)
+{
     QByteArray bytes;
-    DesignFileRead result = readBytes(path, bytes);
+    DesignFileRead result = readBytes(nativePath, shownPath, bytes);
     if (result.error)
         return result;
     if (bytes.size() > maxDesignFileBytes)
-        return failedRead(FileErrorKind::TooLarge, path);
+        return failedRead(FileErrorKind::TooLarge, shownPath);
     result.inputs = decodeDesignFile(bytes);
+    for (std::size_t i = 0; i < result.inputs.size(); ++i) {
+        if (QString::fromStdString(result.inputs[i]).size() > maxInputLength) {
+            DesignFileRead refused = failedRead(FileErrorKind::FieldTooLong, shownPath);
+            refused.error->field = captionOf(i);
+            return refused;
+        }
+    }
+    result.hints = readingHints(bytes);
     return result;
 }
 
