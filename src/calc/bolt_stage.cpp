@@ -3,8 +3,7 @@
 
 namespace flange {
 
-BoltStageResult runBoltStage(DesignRecord& r, NumberPattern stressPattern,
-                             std::optional<VerdictDisplay> judgement)
+BoltStageResult runBoltStage(DesignRecord& r, NumberPattern stressPattern, bool judge)
 {
     using namespace checked;
     const Value area = readNumber(r, &DesignRecord::boltArea);                  // A3
@@ -21,11 +20,11 @@ BoltStageResult runBoltStage(DesignRecord& r, NumberPattern stressPattern,
     writeResult(r, &DesignRecord::boltShear, dividedBy(shear, count), NumberPattern::ThreeDecimals);
     const Value stress =
         writeResult(r, &DesignRecord::boltStress, dividedBy(result.tension, area), stressPattern);
-    writeResult(r, &DesignRecord::boltRatio, dividedBy(stress, times(allowable, 1.5)),
+    writeResult(r, &DesignRecord::boltRatio, dividedBy(stress, times(allowable, shortTermFactor)),
                 NumberPattern::ThreeDecimals);
-    if (judgement) {
-        result.verdict = judgeRatio(r, &DesignRecord::boltRatio);
-        setVerdict(r, &DesignRecord::boltVerdict, *result.verdict, *judgement);
+    if (judge) {
+        result.judgement = judgeRatio(r, &DesignRecord::boltRatio);
+        writeRatioJudgement(r, &DesignRecord::boltVerdict, *result.judgement);
     }
     return result;
 }

@@ -1,5 +1,6 @@
 #include "calc/calculate_actions.h"
 
+#include "calc/design_inputs.h"
 #include "calc/record_operations.h"
 #include "calc/section_stages.h"
 
@@ -7,51 +8,18 @@ namespace flange {
 
 namespace {
 
-using R = DesignRecord;
-
-// clang-format off
-constexpr std::array<TextField, 6> boltList{
-    &R::boltArea, &R::boltCount, &R::boltCircleDiameter,
-    &R::boltAllowableTension, &R::shearForce, &R::bendingMoment};
-constexpr std::array<TextField, 8> plateShapeList{
-    &R::boltArea, &R::boltCount, &R::boltCircleDiameter, &R::boltAllowableTension,
-    &R::shearForce, &R::bendingMoment, &R::pipeDiameter, &R::flangeDiameter};
-constexpr std::array<TextField, 11> plateThicknessList{
-    &R::boltArea, &R::boltCount, &R::boltCircleDiameter, &R::boltAllowableTension,
-    &R::shearForce, &R::bendingMoment, &R::pipeDiameter, &R::flangeDiameter,
-    &R::plateAllowableBending, &R::flangeThickness, &R::alpha0};
-constexpr std::array<TextField, 14> ribList{
-    &R::boltArea, &R::boltCount, &R::boltCircleDiameter, &R::boltAllowableTension,
-    &R::shearForce, &R::bendingMoment, &R::pipeDiameter, &R::flangeDiameter,
-    &R::plateAllowableBending, &R::flangeThickness, &R::alpha0,
-    &R::ribThickness, &R::ribHeight, &R::allowableShear};
-constexpr std::array<TextField, 16> weldList{
-    &R::boltArea, &R::boltCount, &R::boltCircleDiameter, &R::boltAllowableTension,
-    &R::shearForce, &R::bendingMoment, &R::pipeDiameter, &R::flangeDiameter,
-    &R::plateAllowableBending, &R::flangeThickness, &R::alpha0,
-    &R::ribThickness, &R::ribHeight, &R::allowableShear, &R::filletSize, &R::weldLength};
-// clang-format on
-
-JudgementState judged(Verdict v)
+void judged(CalculationOutcome& o, Step step, Judgement judgement)
 {
-    return v == Verdict::Ok ? JudgementState::Ok : JudgementState::Ng;
-}
-
-// A judged step opens its way on exactly when its judgement is OK.
-void gateBy(StepOutcome& step, Verdict v)
-{
-    step.judgement = judged(v);
-    step.next = v == Verdict::Ok ? Gate::Enabled : Gate::Disabled;
+    o.judgements[stepIndex(step)] = judgement;
 }
 
 // Runs the missing-input check and, when it passes, the action's sections on a copy of the record.
 template <class Sections>
-CalculationOutcome calculate(const DesignRecord& record, std::span<const TextField> inputs,
-                             Sections runSections)
+CalculationOutcome calculate(const DesignRecord& record, Step step, Sections runSections)
 {
     CalculationOutcome outcome;
     outcome.record = record;
-    if (missingInputCheck(record, inputs))
+    if (missingInputCheck(record, calculationInputs(step)))
         return outcome;
     outcome.status = CalculationOutcome::Status::Calculated;
     runSections(outcome);
@@ -59,67 +27,51 @@ CalculationOutcome calculate(const DesignRecord& record, std::span<const TextFie
 }
 
 // Sections A to C as the plate thickness, rib and weld actions run them; returns the rounded Q0.
-std::optional<double> runThroughRibs(CalculationOutcome& o, NumberPattern boltStressPattern,
-                                     VerdictDisplay ribDisplay)
+std::optional<double> runThroughRibs(CalculationOutcome& o, NumberPattern boltStressPattern)
 {
-    const auto bolts = runBoltStage(o.record, boltStressPattern, VerdictDisplay::TextOnly);
-    o[Step::A].judgement = judged(*bolts.verdict);
+    const auto bolts = runBoltStage(o.record, boltStressPattern, true);
+    judged(o, Step::A, *bolts.judgement);
     const auto panel = runPlateShapeStage(o.record, bolts.tension);
-    gateBy(o[Step::BThickness], runPlateThicknessStage(o.record, panel));
-    const auto ribs = runRibStage(o.record, panel, ribDisplay);
-    if (ribDisplay == VerdictDisplay::Shown)
-        gateBy(o[Step::C], ribs.verdict);
-    else
-        o[Step::C].judgement = judged(ribs.verdict);
+    judged(o, Step::BThickness, runPlateThicknessStage(o.record, panel));
+    const auto ribs = runRibStage(o.record, panel);
+    judged(o, Step::C, ribs.judgement);
     return ribs.shearForce;
 }
 
 } // namespace
 
-std::span<const TextField> boltInputs() { return boltList; }
-std::span<const TextField> plateShapeInputs() { return plateShapeList; }
-std::span<const TextField> plateThicknessInputs() { return plateThicknessList; }
-std::span<const TextField> ribInputs() { return ribList; }
-std::span<const TextField> weldInputs() { return weldList; }
-
 CalculationOutcome calculateBolts(const DesignRecord& record)
 {
-    return calculate(record, boltList, [](CalculationOutcome& o) {
-        const auto bolts =
-            runBoltStage(o.record, NumberPattern::TwoDecimals, VerdictDisplay::Shown);
-        gateBy(o[Step::A], *bolts.verdict);
+    return calculate(record, Step::A, [](CalculationOutcome& o) {
+        judged(o, Step::A, *runBoltStage(o.record, NumberPattern::TwoDecimals, true).judgement);
     });
 }
 
 CalculationOutcome calculatePlateShape(const DesignRecord& record)
 {
-    return calculate(record, plateShapeList, [](CalculationOutcome& o) {
-        const auto bolts = runBoltStage(o.record, NumberPattern::TwoDecimals, std::nullopt);
+    return calculate(record, Step::BShape, [](CalculationOutcome& o) {
+        const auto bolts = runBoltStage(o.record, NumberPattern::TwoDecimals, false);
         runPlateShapeStage(o.record, bolts.tension);
-        o[Step::BShape].next = Gate::Enabled;
     });
 }
 
 CalculationOutcome calculatePlateThickness(const DesignRecord& record)
 {
-    return calculate(record, plateThicknessList, [](CalculationOutcome& o) {
-        runThroughRibs(o, NumberPattern::TwoDecimals, VerdictDisplay::TextOnly);
-    });
+    return calculate(record, Step::BThickness,
+                     [](CalculationOutcome& o) { runThroughRibs(o, NumberPattern::TwoDecimals); });
 }
 
 CalculationOutcome calculateRibs(const DesignRecord& record)
 {
-    return calculate(record, ribList, [](CalculationOutcome& o) {
-        runThroughRibs(o, NumberPattern::TwoDecimals, VerdictDisplay::Shown);
-    });
+    return calculate(record, Step::C,
+                     [](CalculationOutcome& o) { runThroughRibs(o, NumberPattern::TwoDecimals); });
 }
 
 CalculationOutcome calculateWelds(const DesignRecord& record)
 {
-    return calculate(record, weldList, [](CalculationOutcome& o) {
-        const auto shearForce =
-            runThroughRibs(o, NumberPattern::ThreeDecimals, VerdictDisplay::Shown);
-        o[Step::D].judgement = judged(runWeldStage(o.record, shearForce));
+    return calculate(record, Step::D, [](CalculationOutcome& o) {
+        const auto shearForce = runThroughRibs(o, NumberPattern::ThreeDecimals);
+        judged(o, Step::D, runWeldStage(o.record, shearForce));
     });
 }
 

@@ -1,76 +1,47 @@
 #pragma once
 
 // The five calculate actions, one per step page. Each checks that the inputs it needs are not
-// empty, then recomputes every section from A up to its own from the current inputs, writes all
-// results and judgements, and says for each step whether its way on to the next step opens and how
-// its judgement came out. They keep no state and know nothing of windows: the step flow applies the
-// outcome.
+// empty, then recomputes every section from A up to its own from the current inputs and writes all
+// results and the texts of the judgements it makes, and says how each judgement came out. They
+// keep no state and know nothing of windows: the step flow decides what a calculation shows and
+// which way on it opens.
 
 #include "calc/design_record.h"
+#include "calc/design_steps.h"
+#include "calc/record_operations.h"
 
 #include <array>
-#include <cstddef>
+#include <optional>
 #include <span>
 
 namespace flange {
 
-// The five steps of the design check, in their fixed order: A bolts, B plate shape, B plate
-// thickness, C ribs, D welds.
-enum class Step { A, BShape, BThickness, C, D };
-
-inline constexpr std::array<Step, 5> allSteps{Step::A, Step::BShape, Step::BThickness, Step::C,
-                                              Step::D};
-
-inline constexpr std::size_t stepIndex(Step step) { return static_cast<std::size_t>(step); }
-
-// A step's way on to the next step after a calculation.
-enum class Gate {
-    Unchanged, // the calculation says nothing about it
-    Enabled,
-    Disabled,
-};
-
-// A step's judgement after a calculation.
-enum class JudgementState {
-    NotJudged, // the calculation did not judge this step (step B shape never is)
-    Ok,
-    Ng,
-};
-
-struct StepOutcome {
-    Gate next = Gate::Unchanged;
-    JudgementState judgement = JudgementState::NotJudged;
-};
-
 struct CalculationOutcome {
     enum class Status {
         MissingInput, // an input the action needs is empty: nothing was changed
-        Calculated,   // the record holds the new results and judgements
+        Calculated,   // the record holds the new results and judgement texts
     };
     Status status = Status::MissingInput;
     DesignRecord record;
-    std::array<StepOutcome, allSteps.size()> steps{}; // by stepIndex
+    // How each step's check came out, by stepIndex; nothing for a step the action did not judge
+    // (step B shape never is judged).
+    std::array<std::optional<Judgement>, allSteps.size()> judgements{};
 
-    StepOutcome& operator[](Step step) { return steps[stepIndex(step)]; }
-    const StepOutcome& operator[](Step step) const { return steps[stepIndex(step)]; }
+    std::optional<Judgement> judgement(Step step) const { return judgements[stepIndex(step)]; }
 };
 
-// Step A: section A with the bolt judgement shown.
+// Step A: section A with the bolt judgement.
 CalculationOutcome calculateBolts(const DesignRecord& record);
-// Step B shape: section A without its judgement, then the plate panel; next is always enabled.
+// Step B shape: section A without its judgement, then the plate panel.
 CalculationOutcome calculatePlateShape(const DesignRecord& record);
-// Step B thickness: sections A, B and C; the thickness judgement shown, the others text only.
+// Step B thickness: sections A, B and C with the bolt, thickness and rib judgements.
 CalculationOutcome calculatePlateThickness(const DesignRecord& record);
-// Step C: as step B thickness, with the rib judgement shown.
+// Step C: the same sections and judgements as step B thickness.
 CalculationOutcome calculateRibs(const DesignRecord& record);
-// Step D: sections A to D; the bolt stress with three decimals; the weld judgement shown.
+// Step D: sections A to D and their four judgements; the bolt stress with three decimals.
 CalculationOutcome calculateWelds(const DesignRecord& record);
 
-// The fields each action's missing-input check covers.
-std::span<const TextField> boltInputs();
-std::span<const TextField> plateShapeInputs();
-std::span<const TextField> plateThicknessInputs();
-std::span<const TextField> ribInputs();
-std::span<const TextField> weldInputs();
+// The fields each action's missing-input check covers are calculationInputs(step)
+// (calc/design_inputs.h).
 
 } // namespace flange

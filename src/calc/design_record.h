@@ -14,11 +14,11 @@ namespace flange {
 
 // A judgement: its current text (the caption before any judgement, the OK text or the NG text)
 // and whether its label is shown. Hiding a judgement clears only the flag; the text stays.
-struct Judgement {
+struct JudgementLabel {
     std::string text;
     bool shown = false;
 
-    bool operator==(const Judgement&) const = default;
+    bool operator==(const JudgementLabel&) const = default;
 };
 
 struct DesignRecord {
@@ -60,32 +60,18 @@ struct DesignRecord {
     std::string weldRatio;             // τS / (fS × 1.5)
 
     // Judgements, with their captions before any judgement.
-    Judgement boltVerdict{"< 1.0", false};
-    Judgement thicknessVerdict{"(cm) < t", false};
-    Judgement ribVerdict{"< 1.0", false};
-    Judgement weldVerdict{"< 1.0", false};
+    JudgementLabel boltVerdict{"< 1.0", false};
+    JudgementLabel thicknessVerdict{"(cm) < t", false};
+    JudgementLabel ribVerdict{"< 1.0", false};
+    JudgementLabel weldVerdict{"< 1.0", false};
 
     bool operator==(const DesignRecord&) const = default;
 };
 
-// Pointers to the members, so that code can walk the fields in a fixed order.
+// Pointers to the members, so that code can walk the fields in a fixed order (the inputs in the
+// table of calc/design_inputs.h).
 using TextField = std::string DesignRecord::*;
-using VerdictField = Judgement DesignRecord::*;
-
-// The 17 inputs in the order of the design file (bolt size first, alpha0 last).
-// clang-format off
-inline constexpr std::array<TextField, 17> inputFieldsInFileOrder{
-    &DesignRecord::boltSize,           &DesignRecord::boltArea,
-    &DesignRecord::boltCount,          &DesignRecord::boltCircleDiameter,
-    &DesignRecord::boltAllowableTension, &DesignRecord::pipeDiameter,
-    &DesignRecord::flangeDiameter,     &DesignRecord::ribThickness,
-    &DesignRecord::ribHeight,          &DesignRecord::filletSize,
-    &DesignRecord::weldLength,         &DesignRecord::shearForce,
-    &DesignRecord::bendingMoment,      &DesignRecord::plateAllowableBending,
-    &DesignRecord::flangeThickness,    &DesignRecord::allowableShear,
-    &DesignRecord::alpha0,
-};
-// clang-format on
+using JudgementField = JudgementLabel DesignRecord::*;
 
 // The 16 results in the order of their controls (Text18 .. Text33).
 // clang-format off
@@ -101,7 +87,7 @@ inline constexpr std::array<TextField, 16> resultFields{
 };
 // clang-format on
 
-inline constexpr std::array<VerdictField, 4> verdictFields{
+inline constexpr std::array<JudgementField, 4> judgementFields{
     &DesignRecord::boltVerdict,
     &DesignRecord::thicknessVerdict,
     &DesignRecord::ribVerdict,

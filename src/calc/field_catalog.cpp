@@ -10,27 +10,6 @@ namespace {
 
 using R = DesignRecord;
 
-constexpr std::array<FieldInfo, 17> inputs{{
-    {&R::boltSize, "boltSize", "Combo1", "使用ボルト", ""},
-    {&R::boltArea, "boltArea", "Text2", "(cm2)使用ボルト断面積", "cm2"},
-    {&R::boltCount, "boltCount", "Text3", "(本)使用本数", "本"},
-    {&R::boltCircleDiameter, "boltCircleDiameter", "Text4", "(cm)ボルト列直径", "cm"},
-    {&R::boltAllowableTension, "boltAllowableTension", "Text5", "(t/cm2)許容引張応力度※", "t/cm2"},
-    {&R::pipeDiameter, "pipeDiameter", "Text6", "(cm)管の直径", "cm"},
-    {&R::flangeDiameter, "flangeDiameter", "Text7", "(cm)フランジプレートの直径", "cm"},
-    {&R::ribThickness, "ribThickness", "Text8", "(cm)リブプレート（RPL）厚さ", "cm"},
-    {&R::ribHeight, "ribHeight", "Text9", "(cm)リブプレート（RPL）高さ", "cm"},
-    {&R::filletSize, "filletSize", "Text10", "(cm)すみ肉", "cm"},
-    {&R::weldLength, "weldLength", "Text11", "(cm)溶接長 (h1－スカラップ半径)", "cm"},
-    {&R::shearForce, "shearForce", "Text12", "(t)せん断力", "t"},
-    {&R::bendingMoment, "bendingMoment", "Text13", "(t・cm)曲げモーメント", "t・cm"},
-    {&R::plateAllowableBending, "plateAllowableBending", "Text14",
-     "(t/cm2)面外荷重に対する許容曲げ※応力度", "t/cm2"},
-    {&R::flangeThickness, "flangeThickness", "Text15", "(cm)使用フランジプレート厚さ(仮定)", "cm"},
-    {&R::allowableShear, "allowableShear", "Text16", "(t/cm2)許容せん断応力度※", "t/cm2"},
-    {&R::alpha0, "alpha0", "Text17", "参考図－２より", ""},
-}};
-
 constexpr std::array<FieldInfo, 16> results{{
     {&R::boltTension, "boltTension", "Text18", "ボルト１本当り引張力", "t"},
     {&R::boltShear, "boltShear", "Text19", "ボルト１本当りせん断力", "t"},
@@ -50,7 +29,7 @@ constexpr std::array<FieldInfo, 16> results{{
     {&R::weldRatio, "weldRatio", "Text33", "溶接応力度比 τS/(fS×1.5)", ""},
 }};
 
-constexpr std::array<VerdictInfo, 4> verdicts{{
+constexpr std::array<JudgementInfo, 4> judgements{{
     {&R::boltVerdict, "boltVerdict"},
     {&R::thicknessVerdict, "thicknessVerdict"},
     {&R::ribVerdict, "ribVerdict"},
@@ -59,13 +38,14 @@ constexpr std::array<VerdictInfo, 4> verdicts{{
 
 } // namespace
 
-std::span<const FieldInfo> inputFieldInfos() { return inputs; }
+std::span<const FieldInfo> inputFieldInfos() { return designInputs; }
 std::span<const FieldInfo> resultFieldInfos() { return results; }
-std::span<const VerdictInfo> verdictInfos() { return verdicts; }
+std::span<const JudgementInfo> judgementInfos() { return judgements; }
 
 const FieldInfo& fieldInfo(TextField field)
 {
-    if (auto it = std::ranges::find(inputs, field, &FieldInfo::field); it != inputs.end())
+    if (auto it = std::ranges::find(designInputs, field, &FieldInfo::field);
+        it != designInputs.end())
         return *it;
     if (auto it = std::ranges::find(results, field, &FieldInfo::field); it != results.end())
         return *it;

@@ -1,8 +1,10 @@
 #pragma once
 
 // What the program knows about each text field of the design record: its name, the main-window
-// control that shows it, the caption an engineer reads beside it and its unit.
+// control that shows it, the caption an engineer reads beside it and its unit (the inputs' table is
+// calc/design_inputs.h), and the names of the judgements.
 
+#include "calc/design_inputs.h"
 #include "calc/design_record.h"
 
 #include <optional>
@@ -11,23 +13,15 @@
 
 namespace flange {
 
-struct FieldInfo {
-    TextField field;
-    std::string_view name;    // record field name, e.g. "boltArea"
-    std::string_view control; // main-window control, e.g. "Text2"
-    std::string_view caption; // what an engineer calls the value, e.g. in the checker's output
-    std::string_view unit;    // e.g. "cm2"; empty for ratios and counts without unit
-};
-
-struct VerdictInfo {
-    VerdictField field;
+struct JudgementInfo {
+    JudgementField field;
     std::string_view name; // e.g. "boltVerdict"
 };
 
 // The 17 inputs in design file order, then the 16 results in control order.
 std::span<const FieldInfo> inputFieldInfos();
 std::span<const FieldInfo> resultFieldInfos();
-std::span<const VerdictInfo> verdictInfos();
+std::span<const JudgementInfo> judgementInfos();
 
 // The catalogue entry of a field of the record.
 const FieldInfo& fieldInfo(TextField field);

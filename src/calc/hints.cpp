@@ -7,14 +7,32 @@
 #include "calc/number_text.h"
 #include "calc/record_operations.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace flange {
 
 namespace {
 
 using R = DesignRecord;
 
+void addUnreadableNumbers(const DesignRecord& record, std::vector<Hint>& hints)
+{
+    for (const FieldInfo& input : inputFieldInfos()) {
+        const std::string& text = record.*input.field;
+        if (!input.number || text.empty() || parseNumber(text))
+            continue;
+        hints.push_back({HintKind::UnreadableNumber,
+                         {input.field},
+                         "「" + text + "」は数値として読めません。",
+                         std::nullopt});
+    }
+}
+
+} // namespace
+
 // The chart hint of a computed edge ratio: outside the chart, or α0 typed below it.
-std::optional<Hint> chartHint(const DesignRecord& record)
+std::optional<Hint> findChartHint(const DesignRecord& record)
 {
     const auto ratio = readNumber(record, &R::edgeRatio);
     if (!ratio)
@@ -42,28 +60,20 @@ std::optional<Hint> chartHint(const DesignRecord& record)
                 chart->value};
 }
 
-void addUnreadableNumbers(const DesignRecord& record, std::vector<Hint>& hints)
+std::vector<Hint> findInputHints(const DesignRecord& record)
 {
-    for (const FieldInfo& input : inputFieldInfos()) {
-        const std::string& text = record.*input.field;
-        if (input.field == &R::boltSize || text.empty() || parseNumber(text))
-            continue;
-        hints.push_back({HintKind::UnreadableNumber,
-                         {input.field},
-                         "「" + text + "」は数値として読めません。",
-                         std::nullopt});
-    }
+    std::vector<Hint> hints;
+    addUnreadableNumbers(record, hints);
+    addGeometryHints(record, hints);
+    return hints;
 }
-
-} // namespace
 
 std::vector<Hint> findHints(const DesignRecord& record)
 {
     std::vector<Hint> hints;
-    if (auto chart = chartHint(record))
+    if (auto chart = findChartHint(record))
         hints.push_back(std::move(*chart));
-    addUnreadableNumbers(record, hints);
-    addGeometryHints(record, hints);
+    std::ranges::move(findInputHints(record), std::back_inserter(hints));
     return hints;
 }
 

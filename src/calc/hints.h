@@ -44,6 +44,11 @@ inline constexpr double alpha0Allowance = 0.005;
 // design file order, then the geometry hints.
 std::vector<Hint> findHints(const DesignRecord& record);
 
+// The chart hint of a record alone (α0 below the chart, or the ratio outside it), and the other
+// hints alone, in the order of findHints.
+std::optional<Hint> findChartHint(const DesignRecord& record);
+std::vector<Hint> findInputHints(const DesignRecord& record);
+
 // The kind as the checker's JSON output names it, e.g. "alpha0-below-chart".
 std::string_view hintKindName(HintKind kind);
 

@@ -3,7 +3,7 @@
 
 namespace flange {
 
-Verdict runPlateThicknessStage(DesignRecord& r, const PanelValues& panel)
+Judgement runPlateThicknessStage(DesignRecord& r, const PanelValues& panel)
 {
     using namespace checked;
     const Value alpha0 = readNumber(r, &DesignRecord::alpha0);
@@ -14,19 +14,18 @@ Verdict runPlateThicknessStage(DesignRecord& r, const PanelValues& panel)
         times(times(panel.unitCompressiveStress, squared(panel.fixedEdgeLength)), alpha0),
         NumberPattern::ThreeDecimals);
     writeResult(r, &DesignRecord::requiredThickness,
-                squareRoot(dividedBy(times(6.0, moment), times(allowable, 1.5))),
+                squareRoot(dividedBy(times(6.0, moment), times(allowable, shortTermFactor))),
                 NumberPattern::TwoDecimals);
 
     // The thickness as shown against the assumed one; equal is not enough, and a thickness that
     // could not be computed or read never passes.
     const Value required = readNumber(r, &DesignRecord::requiredThickness);
     const Value assumed = readNumber(r, &DesignRecord::flangeThickness);
-    const Verdict verdict =
-        (required && assumed && *required < *assumed) ? Verdict::Ok : Verdict::Ng;
+    const Judgement judgement =
+        (required && assumed && *required < *assumed) ? Judgement::Ok : Judgement::Ng;
     r.thicknessVerdict.text =
-        std::string(verdict == Verdict::Ok ? thicknessOkText : thicknessNgText);
-    r.thicknessVerdict.shown = true;
-    return verdict;
+        std::string(judgement == Judgement::Ok ? thicknessOkText : thicknessNgText);
+    return judgement;
 }
 
 } // namespace flange

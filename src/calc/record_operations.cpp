@@ -24,20 +24,17 @@ std::optional<double> writeResult(DesignRecord& record, TextField field,
     return rounded->value;
 }
 
-Verdict judgeRatio(const DesignRecord& record, TextField ratioField)
+Judgement judgeRatio(const DesignRecord& record, TextField ratioField)
 {
     const auto ratio = readNumber(record, ratioField);
     // A negative ratio comes only from inputs no joint can have (a negative allowable stress, for
     // one): it passes no check.
-    return (ratio && *ratio >= 0.0 && *ratio < 1.0) ? Verdict::Ok : Verdict::Ng;
+    return (ratio && *ratio >= 0.0 && *ratio < 1.0) ? Judgement::Ok : Judgement::Ng;
 }
 
-void setVerdict(DesignRecord& record, VerdictField verdict, Verdict value, VerdictDisplay display)
+void writeRatioJudgement(DesignRecord& record, JudgementField field, Judgement judgement)
 {
-    Judgement& judgement = record.*verdict;
-    judgement.text = std::string(value == Verdict::Ok ? ratioOkText : ratioNgText);
-    if (display == VerdictDisplay::Shown)
-        judgement.shown = true;
+    (record.*field).text = std::string(judgement == Judgement::Ok ? ratioOkText : ratioNgText);
 }
 
 void selectBoltSize(DesignRecord& record, int index)

@@ -11,10 +11,12 @@
 
 namespace flange {
 
-enum class Verdict { Ok, Ng };
+// How a check came out. Which judgements the window shows is the step flow's business; the
+// calculations only write their texts.
+enum class Judgement { Ok, Ng };
 
-// Whether a judgement is only given its new text, or also shown.
-enum class VerdictDisplay { TextOnly, Shown };
+// The checks compare with the short-term allowable stresses: the long-term ones times this.
+inline constexpr double shortTermFactor = 1.5;
 
 // The judgement texts.
 inline constexpr std::string_view ratioOkText = "< 1.0・・・・・・・・ＯＫ";
@@ -33,10 +35,10 @@ std::optional<double> writeResult(DesignRecord& record, TextField field,
 
 // Reads a ratio field back: OK when its number is at least 0 and below 1.0; NG otherwise, and also
 // when the field holds no number (a check that computed nothing must never pass).
-Verdict judgeRatio(const DesignRecord& record, TextField ratioField);
+Judgement judgeRatio(const DesignRecord& record, TextField ratioField);
 
-// Sets the OK or NG text of a ratio judgement; with Shown also makes it visible.
-void setVerdict(DesignRecord& record, VerdictField verdict, Verdict value, VerdictDisplay display);
+// Writes the OK or NG text of a ratio judgement; whether it is shown stays as it was.
+void writeRatioJudgement(DesignRecord& record, JudgementField field, Judgement judgement);
 
 // Writes the bolt area of a bolt size list index into boltArea; an index outside the table
 // (no item chosen) writes nothing.

@@ -3,7 +3,7 @@
 
 namespace flange {
 
-RibStageResult runRibStage(DesignRecord& r, const PanelValues& panel, VerdictDisplay display)
+RibStageResult runRibStage(DesignRecord& r, const PanelValues& panel)
 {
     using namespace checked;
     const Value thickness = readNumber(r, &DesignRecord::ribThickness);   // t1
@@ -18,10 +18,10 @@ RibStageResult runRibStage(DesignRecord& r, const PanelValues& panel, VerdictDis
     const Value stress = writeResult(r, &DesignRecord::ribShearStress,
                                      dividedBy(result.shearForce, times(thickness, height)),
                                      NumberPattern::ThreeDecimals);
-    writeResult(r, &DesignRecord::ribRatio, dividedBy(stress, times(allowable, 1.5)),
+    writeResult(r, &DesignRecord::ribRatio, dividedBy(stress, times(allowable, shortTermFactor)),
                 NumberPattern::ThreeDecimals);
-    result.verdict = judgeRatio(r, &DesignRecord::ribRatio);
-    setVerdict(r, &DesignRecord::ribVerdict, result.verdict, display);
+    result.judgement = judgeRatio(r, &DesignRecord::ribRatio);
+    writeRatioJudgement(r, &DesignRecord::ribVerdict, result.judgement);
     return result;
 }
 

@@ -12,15 +12,16 @@
 
 namespace flange {
 
+// The stages write the texts of their judgements and leave whether they are shown alone.
+
 struct BoltStageResult {
-    std::optional<double> tension;  // rounded T [t], for the plate stages
-    std::optional<Verdict> verdict; // the bolt judgement, when it was asked for
+    std::optional<double> tension;      // rounded T [t], for the plate stages
+    std::optional<Judgement> judgement; // the bolt judgement, when it was asked for
 };
 
-// Section A, the bolts: T = 4·M1/(n·D1), S = Q1/n, σt = T/A3, σt/(ft0·1.5) and, when asked for,
-// the bolt judgement shown or as text only. The stress is written with stressPattern.
-BoltStageResult runBoltStage(DesignRecord& record, NumberPattern stressPattern,
-                             std::optional<VerdictDisplay> judgement);
+// Section A, the bolts: T = 4·M1/(n·D1), S = Q1/n, σt = T/A3, σt/(ft0·1.5) and, when asked for
+// (judge), the bolt judgement. The stress is written with stressPattern.
+BoltStageResult runBoltStage(DesignRecord& record, NumberPattern stressPattern, bool judge);
 
 // The panel of the three-edge-fixed plate between two ribs.
 struct PanelValues {
@@ -32,19 +33,19 @@ struct PanelValues {
 PanelValues runPlateShapeStage(DesignRecord& record, std::optional<double> tension);
 
 // Section B thickness: M0 = wS·Lx²·α0, t = √(6·M0/(fb1·1.5)), and the thickness judgement
-// (required strictly below assumed is OK), which is always shown.
-Verdict runPlateThicknessStage(DesignRecord& record, const PanelValues& panel);
+// (required strictly below assumed is OK).
+Judgement runPlateThicknessStage(DesignRecord& record, const PanelValues& panel);
 
 struct RibStageResult {
     std::optional<double> shearForce; // rounded Q0 [t], for the weld stage
-    Verdict verdict = Verdict::Ng;
+    Judgement judgement = Judgement::Ng;
 };
 
 // Section C, one rib: Q0 = wS·Lx²·2, τ = Q0/(t1·h1), τ/(fS·1.5) and the rib judgement.
-RibStageResult runRibStage(DesignRecord& record, const PanelValues& panel, VerdictDisplay display);
+RibStageResult runRibStage(DesignRecord& record, const PanelValues& panel);
 
 // Section D, the welds of one rib: α1 = 0.7·S1, τS = Q0/(2·α1·L4), τS/(fS·1.5) and the weld
-// judgement, which is always shown.
-Verdict runWeldStage(DesignRecord& record, std::optional<double> ribShearForce);
+// judgement.
+Judgement runWeldStage(DesignRecord& record, std::optional<double> ribShearForce);
 
 } // namespace flange

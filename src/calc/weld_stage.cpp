@@ -3,7 +3,7 @@
 
 namespace flange {
 
-Verdict runWeldStage(DesignRecord& r, std::optional<double> ribShearForce)
+Judgement runWeldStage(DesignRecord& r, std::optional<double> ribShearForce)
 {
     using namespace checked;
     const Value fillet = readNumber(r, &DesignRecord::filletSize);        // S1
@@ -15,11 +15,11 @@ Verdict runWeldStage(DesignRecord& r, std::optional<double> ribShearForce)
     const Value stress = writeResult(r, &DesignRecord::weldShearStress,
                                      dividedBy(ribShearForce, times(times(throat, length), 2.0)),
                                      NumberPattern::ThreeDecimals);
-    writeResult(r, &DesignRecord::weldRatio, dividedBy(stress, times(allowable, 1.5)),
+    writeResult(r, &DesignRecord::weldRatio, dividedBy(stress, times(allowable, shortTermFactor)),
                 NumberPattern::ThreeDecimals);
-    const Verdict verdict = judgeRatio(r, &DesignRecord::weldRatio);
-    setVerdict(r, &DesignRecord::weldVerdict, verdict, VerdictDisplay::Shown);
-    return verdict;
+    const Judgement judgement = judgeRatio(r, &DesignRecord::weldRatio);
+    writeRatioJudgement(r, &DesignRecord::weldVerdict, judgement);
+    return judgement;
 }
 
 } // namespace flange

@@ -1,6 +1,5 @@
 #include "cli/check_command.h"
 
-#include "calc/hints.h"
 #include "cli/check_arguments.h"
 #include "cli/design_source.h"
 #include "cli/file_error_message.h"
@@ -156,7 +155,7 @@ int runCheckCommand(const QByteArrayList& arguments, CheckSink& sink)
             sink.out(output.unreadable(shown, error));
         } else {
             const WalkResult walk = walkDesign(*source.inputs);
-            tally.add(walk.status, !findHints(walk.record).empty());
+            tally.add(walk.status, !walk.hints.empty());
             std::optional<std::vector<Suggestion>> suggestions;
             if (options.suggest)
                 suggestions = findSuggestions(*source.inputs, walk);

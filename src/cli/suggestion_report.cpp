@@ -61,7 +61,7 @@ void writeJsonSuggestions(JsonText& json, const std::vector<Suggestion>& suggest
         }
         json.member("field", fieldInfo(suggestion.change.field).name);
         json.member("from", suggestion.change.from);
-        const std::string_view judgement = suggestion.judgement == JudgementState::Ok ? "ok" : "ng";
+        const std::string_view judgement = suggestion.judgement == Judgement::Ok ? "ok" : "ng";
         textOrNull(json, "judgement", found ? std::optional(judgement) : std::nullopt);
         json.member("kind", kindName(suggestion.kind));
         json.member("message", suggestionText(suggestion, record));

@@ -1,7 +1,6 @@
 #include "cli/walk_report.h"
 
 #include "calc/field_catalog.h"
-#include "calc/hints.h"
 #include "cli/hint_report.h"
 #include "cli/json_text.h"
 #include "cli/shown_text.h"
@@ -18,9 +17,9 @@ namespace {
 
 QString text(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
-// The section heading each judgement stands under, in the order of verdictInfos().
-constexpr std::array<std::string_view, 4> verdictHeadings{"Ａ.ボルトの算定", "Ｂ.フランジプレート",
-                                                          "Ｃ.リブプレート", "Ｄ.溶接"};
+// The section heading each judgement stands under, in the order of judgementInfos().
+constexpr std::array<std::string_view, 4> judgementHeadings{
+    "Ａ.ボルトの算定", "Ｂ.フランジプレート", "Ｃ.リブプレート", "Ｄ.溶接"};
 
 std::string_view stepHeading(Step step)
 {
@@ -103,11 +102,11 @@ QByteArray plainReport(const QString& file, const WalkResult& walk,
     out += "［結果］\n";
     appendFieldLines(out, walk.record, resultFieldInfos());
     out += "［判定］\n";
-    const auto verdicts = verdictInfos();
-    for (std::size_t i = 0; i < verdicts.size(); ++i) {
-        const Judgement& judgement = walk.record.*verdicts[i].field;
+    const auto judgements = judgementInfos();
+    for (std::size_t i = 0; i < judgements.size(); ++i) {
+        const JudgementLabel& judgement = walk.record.*judgements[i].field;
         out += "  ";
-        out += bytes(verdictHeadings[i]);
+        out += bytes(judgementHeadings[i]);
         out += ": ";
         if (judgement.shown)
             appendWithVisibleControls(out, judgement.text);
@@ -115,7 +114,7 @@ QByteArray plainReport(const QString& file, const WalkResult& walk,
             out += "（表示なし）";
         out += '\n';
     }
-    appendPlainHints(out, findHints(walk.record));
+    appendPlainHints(out, walk.hints);
     out += "［結論］ " + conclusion(walk).toUtf8() + '\n';
     if (suggestions)
         appendPlainSuggestions(out, *suggestions, walk.record);
@@ -134,11 +133,11 @@ QByteArray jsonReport(const QString& file, const WalkResult& walk, JsonLayout la
         std::ranges::sort(all, {}, &FieldInfo::name);
         return all;
     }();
-    static const std::vector<const VerdictInfo*> verdictsByName = [] {
-        std::vector<const VerdictInfo*> all;
-        for (const VerdictInfo& info : verdictInfos())
+    static const std::vector<const JudgementInfo*> judgementsByName = [] {
+        std::vector<const JudgementInfo*> all;
+        for (const JudgementInfo& info : judgementInfos())
             all.push_back(&info);
-        std::ranges::sort(all, {}, &VerdictInfo::name);
+        std::ranges::sort(all, {}, &JudgementInfo::name);
         return all;
     }();
 
@@ -149,14 +148,14 @@ QByteArray jsonReport(const QString& file, const WalkResult& walk, JsonLayout la
         json.member(info->name, walk.record.*info->field);
     json.endObject();
     json.member("file", file.toStdString());
-    writeJsonHints(json, findHints(walk.record));
+    writeJsonHints(json, walk.hints);
     json.member("status", statusName(walk.status));
     json.member("step", stepName(walk.step));
     if (suggestions)
         writeJsonSuggestions(json, *suggestions, walk.record);
     json.beginObject("verdicts");
-    for (const VerdictInfo* info : verdictsByName) {
-        const Judgement& judgement = walk.record.*info->field;
+    for (const JudgementInfo* info : judgementsByName) {
+        const JudgementLabel& judgement = walk.record.*info->field;
         json.beginObject(info->name);
         json.member("shown", judgement.shown);
         json.member("text", judgement.text);
@@ -182,7 +181,7 @@ QStringList csvColumns()
     QStringList columns{QStringLiteral("file"), QStringLiteral("step"), QStringLiteral("status")};
     for (const FieldInfo& info : resultFieldInfos())
         columns += text(info.name);
-    for (const VerdictInfo& info : verdictInfos())
+    for (const JudgementInfo& info : judgementInfos())
         columns += {text(info.name), text(info.name) + QStringLiteral("Shown")};
     columns += QStringLiteral("error");
     return columns;
@@ -193,8 +192,8 @@ QStringList csvCells(const QString& file, const WalkResult& walk)
     QStringList cells{file, text(stepName(walk.step)), text(statusName(walk.status))};
     for (const FieldInfo& info : resultFieldInfos())
         cells += text(walk.record.*info.field);
-    for (const VerdictInfo& info : verdictInfos()) {
-        const Judgement& judgement = walk.record.*info.field;
+    for (const JudgementInfo& info : judgementInfos()) {
+        const JudgementLabel& judgement = walk.record.*info.field;
         cells += {text(judgement.text),
                   judgement.shown ? QStringLiteral("true") : QStringLiteral("false")};
     }

@@ -1,5 +1,7 @@
 #include "flow/step.h"
 
+#include "calc/design_inputs.h"
+
 #include <algorithm>
 #include <stdexcept>
 
@@ -9,23 +11,12 @@ namespace {
 
 using R = DesignRecord;
 
-constexpr std::array<TextField, 7> boltRowInputs{
-    &R::boltSize,      &R::boltArea,           &R::boltCount,           &R::shearForce,
-    &R::bendingMoment, &R::boltCircleDiameter, &R::boltAllowableTension};
-constexpr std::array<TextField, 2> plateShapeRowInputs{&R::pipeDiameter, &R::flangeDiameter};
-constexpr std::array<TextField, 3> plateThicknessRowInputs{&R::plateAllowableBending,
-                                                           &R::flangeThickness, &R::alpha0};
-constexpr std::array<TextField, 3> ribRowInputs{&R::allowableShear, &R::ribThickness,
-                                                &R::ribHeight};
-constexpr std::array<TextField, 2> weldRowInputs{&R::filletSize, &R::weldLength};
-
 const std::array<StepFields, 5> steps{{
-    {Step::A, boltRowInputs, &R::boltRatio, &R::boltVerdict, &calculateBolts},
-    {Step::BShape, plateShapeRowInputs, &R::edgeRatio, nullptr, &calculatePlateShape},
-    {Step::BThickness, plateThicknessRowInputs, &R::requiredThickness, &R::thicknessVerdict,
-     &calculatePlateThickness},
-    {Step::C, ribRowInputs, &R::ribRatio, &R::ribVerdict, &calculateRibs},
-    {Step::D, weldRowInputs, &R::weldRatio, &R::weldVerdict, &calculateWelds},
+    {Step::A, &R::boltRatio, &R::boltVerdict, &calculateBolts},
+    {Step::BShape, &R::edgeRatio, nullptr, &calculatePlateShape},
+    {Step::BThickness, &R::requiredThickness, &R::thicknessVerdict, &calculatePlateThickness},
+    {Step::C, &R::ribRatio, &R::ribVerdict, &calculateRibs},
+    {Step::D, &R::weldRatio, &R::weldVerdict, &calculateWelds},
 }};
 
 } // namespace
@@ -34,11 +25,10 @@ const StepFields& stepFields(Step step) { return steps[static_cast<std::size_t>(
 
 Step stepOf(TextField input)
 {
-    for (const StepFields& s : steps) {
-        if (std::ranges::find(s.inputs, input) != s.inputs.end())
-            return s.step;
-    }
-    throw std::invalid_argument("not an input field of any step");
+    const auto it = std::ranges::find(designInputs, input, &FieldInfo::field);
+    if (it == designInputs.end())
+        throw std::invalid_argument("not an input field of any step");
+    return *it->step;
 }
 
 std::optional<Step> nextStep(Step step)

@@ -1,7 +1,8 @@
 #pragma once
 
 // The five step pages of the design check, in their fixed order, and what belongs to each step:
-// its input fields, its headline result, its judgement and its calculate action.
+// its headline result, its judgement and its calculate action. Its input fields are those the
+// inputs' table (calc/design_inputs.h) gives the step.
 
 #include "calc/calculate_actions.h"
 #include "calc/design_record.h"
@@ -14,9 +15,8 @@ namespace flange {
 
 struct StepFields {
     Step step;
-    std::span<const TextField> inputs; // in the order of the input rows
-    TextField headline;                // the result shown on the results pane
-    VerdictField verdict;              // nullptr for step B shape, which has no judgement
+    TextField headline;       // the result shown on the results pane
+    JudgementField judgement; // nullptr for step B shape, which has no judgement
     CalculationOutcome (*calculate)(const DesignRecord&);
 };
 

@@ -3,7 +3,29 @@
 #include "calc/bolt_size_table.h"
 #include "calc/record_operations.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace flange {
+
+const std::vector<Hint>& StepFlow::hints() const
+{
+    if (!hints_) {
+        hints_.emplace();
+        if (lastCalculated_)
+            if (auto chart = findChartHint(*lastCalculated_))
+                hints_->push_back(std::move(*chart));
+        std::ranges::move(findInputHints(record_), std::back_inserter(*hints_));
+    }
+    return *hints_;
+}
+
+void StepFlow::recordChanged()
+{
+    hints_.reset();
+    if (lastCalculated_ && lastCalculated_->edgeRatio != record_.edgeRatio)
+        lastCalculated_.reset();
+}
 
 bool StepFlow::isNextEnabled(Step step) const
 {
@@ -16,17 +38,17 @@ void StepFlow::setNextEnabled(Step step, bool enabled)
         nextEnabled_[stepIndex(step)] = enabled;
 }
 
-void StepFlow::hideVerdict(Step step)
+void StepFlow::hideJudgement(Step step)
 {
-    if (const VerdictField verdict = stepFields(step).verdict)
-        (record_.*verdict).shown = false;
-    judgements_[stepIndex(step)] = JudgementState::NotJudged;
+    if (const JudgementField judgement = stepFields(step).judgement)
+        (record_.*judgement).shown = false;
+    judgements_[stepIndex(step)].reset();
 }
 
 void StepFlow::invalidate(Step step)
 {
     record_.*stepFields(step).headline = std::string();
-    hideVerdict(step);
+    hideJudgement(step);
     setNextEnabled(step, false);
 }
 
@@ -36,6 +58,7 @@ void StepFlow::setInput(TextField field, const std::string& text)
         return;
     record_.*field = text;
     invalidate(stepOf(field));
+    recordChanged();
 }
 
 void StepFlow::chooseBoltSize(int index)
@@ -47,6 +70,7 @@ void StepFlow::chooseBoltSize(int index)
     selectBoltSize(record_, index);
     if (record_.boltArea != areaBefore)
         invalidate(Step::A);
+    recordChanged();
 }
 
 bool StepFlow::enterNextStep()
@@ -57,7 +81,8 @@ bool StepFlow::enterNextStep()
     current_ = *next;
     setNextEnabled(current_, false);
     record_.*stepFields(current_).headline = std::string();
-    hideVerdict(current_);
+    hideJudgement(current_);
+    recordChanged();
     return true;
 }
 
@@ -66,10 +91,11 @@ bool StepFlow::leaveStep()
     const auto previous = previousStep(current_);
     if (!previous)
         return false;
-    hideVerdict(current_);
+    hideJudgement(current_);
     if (current_ == Step::D)
         record_.weldRatio.clear();
     current_ = *previous;
+    recordChanged();
     return true;
 }
 
@@ -79,14 +105,15 @@ void StepFlow::pageReset()
         setInput(field, std::string());
     for (TextField field : resultFields)
         record_.*field = std::string();
-    for (VerdictField verdict : verdictFields)
-        (record_.*verdict).shown = false;
+    for (JudgementField judgement : judgementFields)
+        (record_.*judgement).shown = false;
     nextEnabled_ = {};
     judgements_ = {};
     current_ = Step::A;
+    recordChanged();
 }
 
-void StepFlow::openDesign(const std::array<std::string, 17>& inputsInFileOrder)
+void StepFlow::openDesign(const DesignInputs& inputsInFileOrder)
 {
     pageReset();
     for (std::size_t i = 0; i < inputFieldsInFileOrder.size(); ++i)
@@ -98,14 +125,19 @@ CalculationOutcome::Status StepFlow::calculate()
     CalculationOutcome outcome = stepFields(current_).calculate(record_);
     if (outcome.status != CalculationOutcome::Status::Calculated)
         return outcome.status;
+    const StepOutcomes steps = stepOutcomes(current_, outcome);
     record_ = std::move(outcome.record);
     for (Step step : allSteps) {
-        if (const Gate next = outcome[step].next; next != Gate::Unchanged)
-            setNextEnabled(step, next == Gate::Enabled);
-        if (const JudgementState judged = outcome[step].judgement;
-            judged != JudgementState::NotJudged)
-            judgements_[stepIndex(step)] = judged;
+        const StepOutcome& result = steps[stepIndex(step)];
+        if (result.next != Gate::Unchanged)
+            setNextEnabled(step, result.next == Gate::Enabled);
+        if (result.shown)
+            (record_.*stepFields(step).judgement).shown = true;
+        if (result.judgement)
+            judgements_[stepIndex(step)] = result.judgement;
     }
+    lastCalculated_ = record_;
+    hints_.reset();
     return CalculationOutcome::Status::Calculated;
 }
 

@@ -2,7 +2,8 @@
 
 // The state machine of the five steps of the design check, over the design record it owns.
 //
-// It holds the current step, the enabled state of the four "next >>" buttons and the record, and
+// It holds the current step, the enabled state of the four "next >>" buttons, the record and its
+// hints, and
 // carries out every rule that changes them: an edit of an input empties its step's headline
 // result, hides its judgement and disables its "next >>"; entering and leaving a step; the page
 // reset; opening a design; and the calculation of the current step through its calculate action.
@@ -11,11 +12,16 @@
 // checker walks it.
 
 #include "calc/calculate_actions.h"
+#include "calc/design_inputs.h"
 #include "calc/design_record.h"
+#include "calc/hints.h"
 #include "flow/step.h"
+#include "flow/step_outcome.h"
 
 #include <array>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace flange {
 
@@ -28,9 +34,15 @@ public:
     bool isNextEnabled(Step step) const;
     // Print is available exactly while the weld ratio shows a text.
     bool isPrintAvailable() const { return !record_.weldRatio.empty(); }
+    // The hints of the design as it stands: the unreadable numbers and the geometry of the record
+    // now, after the chart hint found by the last calculation (it compares α0 with the chart at
+    // the edge ratio just computed, and goes when that edge ratio is no longer shown). Found once
+    // for each state of the record, when first asked for.
+    const std::vector<Hint>& hints() const;
+
     // How the step was last judged, by whichever calculation judged it last (shown or as text
-    // only); NotJudged again once its judgement is hidden.
-    JudgementState judgement(Step step) const { return judgements_[stepIndex(step)]; }
+    // only); nothing again once its judgement is hidden.
+    std::optional<Judgement> judgement(Step step) const { return judgements_[stepIndex(step)]; }
 
     // Sets the text of an input field (boltSize: the typed text of the bolt size box). A changed
     // text invalidates the field's step; an unchanged one changes nothing.
@@ -46,19 +58,22 @@ public:
     // Returns to step A with every field empty and every later row and block hidden.
     void pageReset();
     // A page reset, then the 17 inputs in design file order, as opening a design file does.
-    void openDesign(const std::array<std::string, 17>& inputsInFileOrder);
+    void openDesign(const DesignInputs& inputsInFileOrder);
     // Runs the calculate action of the current step. With MissingInput nothing has changed.
     CalculationOutcome::Status calculate();
 
 private:
+    void recordChanged();
     void invalidate(Step step);
-    void hideVerdict(Step step);
+    void hideJudgement(Step step);
     void setNextEnabled(Step step, bool enabled);
 
     DesignRecord record_;
     Step current_ = Step::A;
     std::array<bool, 4> nextEnabled_{}; // steps A to C
-    std::array<JudgementState, allSteps.size()> judgements_{};
+    std::array<std::optional<Judgement>, allSteps.size()> judgements_{};
+    std::optional<DesignRecord> lastCalculated_;     // the record the chart hint is taken from
+    mutable std::optional<std::vector<Hint>> hints_; // nothing until asked for after a change
 };
 
 } // namespace flange

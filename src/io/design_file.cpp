@@ -120,20 +120,6 @@ DesignFileRead readBytes(const QString& path, QByteArray& bytes)
 
 } // namespace
 
-DesignInputs inputsOf(const DesignRecord& record)
-{
-    DesignInputs inputs;
-    for (std::size_t i = 0; i < inputs.size(); ++i)
-        inputs[i] = record.*inputFieldsInFileOrder[i];
-    return inputs;
-}
-
-void applyInputs(DesignRecord& record, const DesignInputs& inputs)
-{
-    for (std::size_t i = 0; i < inputs.size(); ++i)
-        record.*inputFieldsInFileOrder[i] = inputs[i];
-}
-
 EncodedDesign encodeDesignFile(const DesignInputs& inputs)
 {
     EncodedDesign result;

@@ -9,6 +9,7 @@
 // A field written without quotes (Save As never writes one) loses its leading and trailing blanks
 // and is otherwise taken as it stands; boltArea, like every field, is taken as plain text.
 
+#include "calc/design_inputs.h"
 #include "calc/design_record.h"
 #include "io/file_error.h"
 
@@ -22,19 +23,11 @@
 
 namespace flange {
 
-// The 17 input texts (UTF-8) in file order: boltSize, boltArea, ... alpha0.
-using DesignInputs = std::array<std::string, 17>;
-
 // Design files larger than this are refused: no design file comes near it.
 inline constexpr qint64 maxDesignFileBytes = 1024 * 1024;
 
 // The file dialogs' single filter: description and pattern.
 inline constexpr char designFileFilter[] = "鋼管仕口ファイル(*.sou)";
-
-// The 17 inputs of the record in file order, and the other way round (only the inputs are set;
-// results and judgements are left as they are).
-DesignInputs inputsOf(const DesignRecord& record);
-void applyInputs(DesignRecord& record, const DesignInputs& inputs);
 
 struct EncodedDesign {
     std::optional<QByteArray> bytes;  // the file's bytes, or nothing when a text was refused

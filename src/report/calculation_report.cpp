@@ -68,8 +68,8 @@ private:
             return false;
         if (line.value && !text({line.valueX, line.y}, record_.*line.value))
             return false;
-        if (line.verdict)
-            return text({line.unitX, line.y}, (record_.*line.verdict).text);
+        if (line.judgement)
+            return text({line.unitX, line.y}, (record_.*line.judgement).text);
         return line.unit.empty() || text({line.unitX, line.y}, line.unit);
     }
 

@@ -33,7 +33,7 @@ int cellsOf(std::string_view utf8)
 
 bool fits(const ReportLine& line, const std::string& text)
 {
-    const int end = line.verdict || !line.unit.empty() ? line.unitX : reportFrameRightX;
+    const int end = line.judgement || !line.unit.empty() ? line.unitX : reportFrameRightX;
     return line.valueX + cellsOf(text) * reportHalfWidthCellTwips <= end;
 }
 

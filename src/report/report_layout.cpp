@@ -25,9 +25,9 @@ constexpr ReportLine valueLine(int y, std::string_view caption, int captionX,
 // A line ending in a judgement's text instead of a unit.
 constexpr ReportLine judgedLine(int y, std::string_view caption, int captionX,
                                 std::string_view picture, TwipPoint pictureAt, TextField value,
-                                int valueX, VerdictField verdict, int verdictX)
+                                int valueX, JudgementField judgement, int judgementX)
 {
-    return {y, caption, captionX, picture, pictureAt, value, valueX, {}, verdictX, verdict};
+    return {y, caption, captionX, picture, pictureAt, value, valueX, {}, judgementX, judgement};
 }
 
 // Columns: y, caption and its x, picture and its (x, y), field and its x, unit (or judgement) and x.

@@ -22,7 +22,7 @@ struct ReportLine {
     int valueX = 0;
     std::string_view unit; // unit or remark, at unitX ...
     int unitX = 0;
-    VerdictField verdict = nullptr; // ... or a judgement's text there instead
+    JudgementField judgement = nullptr; // ... or a judgement's text there instead
 };
 
 std::span<const ReportLine> boltSectionLines();  // section A, page 1

@@ -12,7 +12,7 @@ bool judgedUpTo(Step step, Step last) { return step != Step::BShape && step <= l
 
 } // namespace
 
-WalkResult walkDesign(const WalkInputs& inputs, Step last)
+WalkResult walkDesign(const DesignInputs& inputs, Step last)
 {
     StepFlow flow;
     flow.openDesign(inputs);
@@ -25,10 +25,11 @@ WalkResult walkDesign(const WalkInputs& inputs, Step last)
     for (Step step : allSteps)
         result.judged[stepIndex(step)] = flow.judgement(step);
     result.record = flow.record();
+    result.hints = flow.hints();
     if (!calculated)
         return result;
     const bool allOk = std::ranges::all_of(allSteps, [&](Step step) {
-        return !judgedUpTo(step, last) || result.judgement(step) == JudgementState::Ok;
+        return !judgedUpTo(step, last) || result.judgement(step) == Judgement::Ok;
     });
     result.status = result.step == last && allOk ? WalkStatus::Ok : WalkStatus::Ng;
     return result;
@@ -38,10 +39,10 @@ std::optional<Step> stepToMend(const WalkResult& walk)
 {
     if (walk.status != WalkStatus::Ng)
         return std::nullopt;
-    if (walk.judgement(walk.step) == JudgementState::Ng)
+    if (walk.judgement(walk.step) == Judgement::Ng)
         return walk.step;
     for (Step step : allSteps) {
-        if (walk.judgement(step) == JudgementState::Ng)
+        if (walk.judgement(step) == Judgement::Ng)
             return step;
     }
     return std::nullopt;

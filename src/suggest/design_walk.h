@@ -7,16 +7,16 @@
 // after the calculation of the last step asked for (step D unless told otherwise).
 
 #include "calc/calculate_actions.h"
+#include "calc/design_inputs.h"
 #include "calc/design_record.h"
+#include "calc/hints.h"
 
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace flange {
-
-// The 17 input texts of a design in design file order.
-using WalkInputs = std::array<std::string, 17>;
 
 enum class WalkStatus {
     Ok,           // the last step was calculated and every judgement up to it is OK
@@ -27,13 +27,15 @@ enum class WalkStatus {
 struct WalkResult {
     Step step = Step::A; // where the walk stopped
     WalkStatus status = WalkStatus::MissingInput;
-    DesignRecord record;                                  // as the main window would show it there
-    std::array<JudgementState, allSteps.size()> judged{}; // the flow's judgement of each step
+    DesignRecord record;     // as the main window would show it there
+    std::vector<Hint> hints; // the step flow's hints there
+    std::array<std::optional<Judgement>, allSteps.size()>
+        judged{}; // the flow's judgement of each step
 
-    JudgementState judgement(Step s) const { return judged[stepIndex(s)]; }
+    std::optional<Judgement> judgement(Step s) const { return judged[stepIndex(s)]; }
 };
 
-WalkResult walkDesign(const WalkInputs& inputs, Step last = Step::D);
+WalkResult walkDesign(const DesignInputs& inputs, Step last = Step::D);
 
 // The step an engineer has to mend: the one the walk stopped at when it is judged NG there, else
 // the first step the last calculation judged NG (step D recomputes the bolts with the stress to

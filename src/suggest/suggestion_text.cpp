@@ -15,9 +15,9 @@ std::string withUnit(const std::string& text, TextField field)
     return unit.empty() ? text : text + " " + std::string(unit);
 }
 
-std::string judgementText(JudgementState judgement)
+std::string judgementText(std::optional<Judgement> judgement)
 {
-    return judgement == JudgementState::Ok ? "ＯＫ" : "ＮＧ";
+    return judgement == Judgement::Ok ? "ＯＫ" : "ＮＧ";
 }
 
 std::string changeText(const InputChange& change)

@@ -22,8 +22,8 @@ std::size_t inputIndex(TextField field)
                                     - inputFieldsInFileOrder.begin());
 }
 
-std::string& inputText(WalkInputs& inputs, TextField field) { return inputs[inputIndex(field)]; }
-const std::string& inputText(const WalkInputs& inputs, TextField field)
+std::string& inputText(DesignInputs& inputs, TextField field) { return inputs[inputIndex(field)]; }
+const std::string& inputText(const DesignInputs& inputs, TextField field)
 {
     return inputs[inputIndex(field)];
 }
@@ -68,7 +68,7 @@ std::vector<std::pair<TextField, std::string>> quotedResults(const DesignRecord&
 
 class Search {
 public:
-    Search(const WalkInputs& inputs, const WalkResult& walk, Step mend)
+    Search(const DesignInputs& inputs, const WalkResult& walk, Step mend)
         : inputs_(inputs), stop_(walk.step), mend_(mend), hints_(geometryHintsOf(walk.record))
     {
     }
@@ -80,7 +80,7 @@ public:
         for (const CandidateValue& value : values) {
             Suggestion suggestion =
                 entry(SuggestionKind::Passes, {field, current(field), value.text});
-            WalkInputs changed = applySuggestion(inputs_, suggestion);
+            DesignInputs changed = applySuggestion(inputs_, suggestion);
             std::string edgeRatio;
             if (movesEdgeRatio(field) && !takeChartAlpha0(changed, suggestion, edgeRatio))
                 continue;
@@ -119,7 +119,8 @@ private:
     // Walks the changed design as far as the plate shape, where its edge ratio is computed, and
     // types the chart's α0 at that ratio. False when the ratio lies off the chart. A ratio the walk
     // cannot compute (an empty or unreadable plate input) leaves α0 as typed.
-    bool takeChartAlpha0(WalkInputs& changed, Suggestion& suggestion, std::string& edgeRatio) const
+    bool takeChartAlpha0(DesignInputs& changed, Suggestion& suggestion,
+                         std::string& edgeRatio) const
     {
         const WalkResult shape = walkDesign(changed, Step::BShape);
         edgeRatio = shape.record.edgeRatio;
@@ -136,7 +137,7 @@ private:
         return true;
     }
 
-    const WalkInputs& inputs_;
+    const DesignInputs& inputs_;
     Step stop_;
     Step mend_;
     GeometryHints hints_;
@@ -173,7 +174,7 @@ std::vector<CandidateValue> standardsOf(const Search& search, TextField field)
 bool holesLeaveFlange(const Search& search, const WalkResult& walk)
 {
     return search.raisesNewGeometryHint(walk.record)
-           && std::ranges::any_of(findHints(walk.record), [](const Hint& hint) {
+           && std::ranges::any_of(walk.hints, [](const Hint& hint) {
                   return hint.kind == HintKind::Geometry
                          && hint.fields.front() == &R::flangeDiameter;
               });
@@ -207,16 +208,15 @@ void addSearches(const Search& s, Step mend, std::vector<Suggestion>& out)
 }
 
 // What the chart's α0 would change, when the design's α0 lies below the chart.
-std::optional<Suggestion> chartAlpha0(const WalkInputs& inputs, const WalkResult& walk)
+std::optional<Suggestion> chartAlpha0(const DesignInputs& inputs, const WalkResult& walk)
 {
-    const auto hints = findHints(walk.record);
-    const auto hint = std::ranges::find(hints, HintKind::Alpha0BelowChart, &Hint::kind);
-    if (hint == hints.end())
+    const auto hint = std::ranges::find(walk.hints, HintKind::Alpha0BelowChart, &Hint::kind);
+    if (hint == walk.hints.end())
         return std::nullopt;
     const auto chart = chartAlpha0At(walk.record.edgeRatio);
     if (!chart)
         return std::nullopt;
-    WalkInputs changed = inputs;
+    DesignInputs changed = inputs;
     inputText(changed, &R::alpha0) = *chart;
     const WalkResult copy = walkDesign(changed, Step::BThickness);
     if (copy.step != Step::BThickness || copy.status == WalkStatus::MissingInput)
@@ -232,7 +232,7 @@ std::optional<Suggestion> chartAlpha0(const WalkInputs& inputs, const WalkResult
 
 } // namespace
 
-std::vector<Suggestion> findSuggestions(const WalkInputs& inputs, const WalkResult& walk)
+std::vector<Suggestion> findSuggestions(const DesignInputs& inputs, const WalkResult& walk)
 {
     std::vector<Suggestion> suggestions;
     if (const auto mend = stepToMend(walk))
@@ -242,12 +242,12 @@ std::vector<Suggestion> findSuggestions(const WalkInputs& inputs, const WalkResu
     return suggestions;
 }
 
-std::vector<Suggestion> findSuggestions(const WalkInputs& inputs)
+std::vector<Suggestion> findSuggestions(const DesignInputs& inputs)
 {
     return findSuggestions(inputs, walkDesign(inputs));
 }
 
-WalkInputs applySuggestion(WalkInputs inputs, const Suggestion& suggestion)
+DesignInputs applySuggestion(DesignInputs inputs, const Suggestion& suggestion)
 {
     for (const InputChange& change : typedChanges(suggestion)) {
         inputText(inputs, change.field) = change.to;

@@ -50,17 +50,17 @@ struct Suggestion {
     InputChange change;                // the input the engineer types
     std::optional<InputChange> alpha0; // the chart's α0 at the new edge ratio, when it moved
     std::vector<std::pair<TextField, std::string>> results; // what the walked copy shows
-    JudgementState judgement = JudgementState::NotJudged;   // of `step` in the walked copy
+    std::optional<Judgement> judgement = std::nullopt;      // of `step` in the walked copy
 };
 
 // The suggestions of a design already walked (its inputs and the walk of them), in the order of
 // the searches above, the chart's α0 last. A design that stopped at an empty input has no
 // searches, only the chart's α0 when its hint shows.
-std::vector<Suggestion> findSuggestions(const WalkInputs& inputs, const WalkResult& walk);
-std::vector<Suggestion> findSuggestions(const WalkInputs& inputs);
+std::vector<Suggestion> findSuggestions(const DesignInputs& inputs, const WalkResult& walk);
+std::vector<Suggestion> findSuggestions(const DesignInputs& inputs);
 
 // The inputs with a suggestion applied (the bolt area with a bolt size, α0 with a moved ratio).
-WalkInputs applySuggestion(WalkInputs inputs, const Suggestion& suggestion);
+DesignInputs applySuggestion(DesignInputs inputs, const Suggestion& suggestion);
 
 // The fields an engineer types for a suggestion, in order: its input, then α0 when it moved.
 std::vector<InputChange> typedChanges(const Suggestion& suggestion);

@@ -1,6 +1,6 @@
 // The five calculate actions on the worked example and on designs that fail: which fields each
-// writes, which judgements it shows, how it sets the next-step buttons, and that a missing input
-// changes nothing at all.
+// writes, which judgements it makes and with which texts, and that a missing input changes nothing
+// at all. What the step flow makes of the judgements is in tests/flow/step_outcome_test.cpp.
 
 #include "calc/calculate_actions.h"
 #include "calc/field_catalog.h"
@@ -45,23 +45,14 @@ std::map<std::string, std::string> merged(std::initializer_list<std::map<std::st
     return all;
 }
 
-// The outcome's steps A to D in one line each: gates as '+' enabled, '-' disabled, '.' unchanged;
 // clang-format on
-// judgements as 'O' OK, 'N' NG, '.' not judged.
-std::string gates(const CalculationOutcome& o)
-{
-    std::string code;
-    for (Step s : allSteps)
-        code += o[s].next == Gate::Enabled ? '+' : o[s].next == Gate::Disabled ? '-' : '.';
-    return code;
-}
-
+// The outcome's judgements of steps A to D in one line: 'O' OK, 'N' NG, '.' not judged.
 std::string judgements(const CalculationOutcome& o)
 {
     std::string code;
     for (Step s : allSteps) {
-        const JudgementState j = o[s].judgement;
-        code += j == JudgementState::Ok ? 'O' : j == JudgementState::Ng ? 'N' : '.';
+        const auto j = o.judgement(s);
+        code += !j ? '.' : *j == Judgement::Ok ? 'O' : 'N';
     }
     return code;
 }
@@ -70,8 +61,7 @@ struct ActionCase {
     const char* name;
     Action action;
     std::map<std::string, std::string> results; // every other result must stay empty
-    Judgement bolt, thickness, rib, weld;
-    const char* gates;
+    JudgementLabel bolt, thickness, rib, weld;
     const char* judgements;
 };
 
@@ -79,7 +69,7 @@ void PrintTo(const ActionCase& c, std::ostream* os) { *os << c.name; }
 
 class WorkedExampleTest : public ::testing::TestWithParam<ActionCase> {};
 
-TEST_P(WorkedExampleTest, WritesEveryResultAndSetsTheGates)
+TEST_P(WorkedExampleTest, WritesEveryResultAndJudgement)
 {
     const auto& c = GetParam();
     const auto outcome = c.action(workedExampleInputs());
@@ -93,39 +83,39 @@ TEST_P(WorkedExampleTest, WritesEveryResultAndSetsTheGates)
     EXPECT_EQ(outcome.record.thicknessVerdict, c.thickness);
     EXPECT_EQ(outcome.record.ribVerdict, c.rib);
     EXPECT_EQ(outcome.record.weldVerdict, c.weld);
-    EXPECT_EQ(gates(outcome), c.gates);
     EXPECT_EQ(judgements(outcome), c.judgements);
     // The inputs are never touched.
     for (const auto& info : inputFieldInfos())
         EXPECT_EQ(outcome.record.*info.field, workedExampleInputs().*info.field) << info.name;
 }
 
-const Judgement initialRatio{"< 1.0", false};
-const Judgement initialThickness{"(cm) < t", false};
+const JudgementLabel initialRatio{"< 1.0", false};
+const JudgementLabel initialThickness{"(cm) < t", false};
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Actions, WorkedExampleTest,
     ::testing::Values(
-        ActionCase{"Bolts", calculateBolts, boltResults, {ok, true}, initialThickness, initialRatio,
-                   initialRatio, "+....", "O...."},
-        // The plate shape step recomputes section A but leaves its judgement and gate alone.
+        // The actions write judgement texts only; which are shown is the step flow's decision.
+        ActionCase{"Bolts", calculateBolts, boltResults, {ok, false}, initialThickness, initialRatio,
+                   initialRatio, "O...."},
+        // The plate shape step recomputes section A but leaves its judgement alone.
         ActionCase{"PlateShape", calculatePlateShape, merged({boltResults, panelResults}),
-                   initialRatio, initialThickness, initialRatio, initialRatio, ".+...", "....."},
+                   initialRatio, initialThickness, initialRatio, initialRatio, "....."},
         ActionCase{"PlateThickness", calculatePlateThickness,
                    merged({boltResults, panelResults, plateAndRibResults}), {ok, false},
-                   {thicknessOk, true}, {ok, false}, initialRatio, "..+..", "O.OO."},
+                   {thicknessOk, false}, {ok, false}, initialRatio, "O.OO."},
         ActionCase{"Ribs", calculateRibs, merged({boltResults, panelResults, plateAndRibResults}),
-                   {ok, false}, {thicknessOk, true}, {ok, true}, initialRatio, "..++.", "O.OO."},
+                   {ok, false}, {thicknessOk, false}, {ok, false}, initialRatio, "O.OO."},
         ActionCase{"Welds", calculateWelds,
                    merged({boltResults, panelResults, plateAndRibResults, weldResults}), {ok, false},
-                   {thicknessOk, true}, {ok, true}, {ok, true}, "..++.", "O.OOO"}),
+                   {thicknessOk, false}, {ok, false}, {ok, false}, "O.OOO"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct MissingCase {
     const char* name;
     Action action;
-    std::span<const TextField> (*inputs)();
+    Step step;
 };
 
 // Named in test names and failure messages by its name, not by a dump of its bytes.
@@ -140,13 +130,13 @@ TEST_P(MissingInputTest, AnyEmptyCheckedInputLeavesTheRecordUntouched)
     DesignRecord before = workedExampleInputs();
     before.boltRatio = "0.500"; // stale results and judgements must survive as they are
     before.boltVerdict = {"> 1.0・・・・・・・・ＮＧ", true};
-    for (TextField field : c.inputs()) {
+    for (TextField field : calculationInputs(c.step)) {
         DesignRecord r = before;
         (r.*field).clear();
         const auto outcome = c.action(r);
         EXPECT_EQ(outcome.status, Status::MissingInput) << fieldInfo(field).name;
         EXPECT_EQ(outcome.record, r) << fieldInfo(field).name;
-        EXPECT_EQ(gates(outcome), ".....");
+        EXPECT_EQ(judgements(outcome), ".....");
     }
 }
 
@@ -159,22 +149,24 @@ TEST_P(MissingInputTest, BoltSizeIsNeverChecked)
 
 INSTANTIATE_TEST_SUITE_P(
     Actions, MissingInputTest,
-    ::testing::Values(MissingCase{"Bolts", calculateBolts, boltInputs},
-                      MissingCase{"PlateShape", calculatePlateShape, plateShapeInputs},
-                      MissingCase{"PlateThickness", calculatePlateThickness, plateThicknessInputs},
-                      MissingCase{"Ribs", calculateRibs, ribInputs},
-                      MissingCase{"Welds", calculateWelds, weldInputs}),
+    ::testing::Values(MissingCase{"Bolts", calculateBolts, Step::A},
+                      MissingCase{"PlateShape", calculatePlateShape, Step::BShape},
+                      MissingCase{"PlateThickness", calculatePlateThickness, Step::BThickness},
+                      MissingCase{"Ribs", calculateRibs, Step::C},
+                      MissingCase{"Welds", calculateWelds, Step::D}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(MissingInputLists, EachStepChecksItsOwnInputsAndAllEarlierOnes)
 {
-    EXPECT_EQ(boltInputs().size(), 6u);
-    EXPECT_EQ(plateShapeInputs().size(), 8u);
-    EXPECT_EQ(plateThicknessInputs().size(), 11u);
-    EXPECT_EQ(ribInputs().size(), 14u);
-    EXPECT_EQ(weldInputs().size(), 16u);
-    const std::span<const TextField> lists[] = {boltInputs(), plateShapeInputs(),
-                                                plateThicknessInputs(), ribInputs(), weldInputs()};
+    EXPECT_EQ(calculationInputs(Step::A).size(), 6u);
+    EXPECT_EQ(calculationInputs(Step::BShape).size(), 8u);
+    EXPECT_EQ(calculationInputs(Step::BThickness).size(), 11u);
+    EXPECT_EQ(calculationInputs(Step::C).size(), 14u);
+    EXPECT_EQ(calculationInputs(Step::D).size(), 16u);
+    const std::span<const TextField> lists[] = {
+        calculationInputs(Step::A), calculationInputs(Step::BShape),
+        calculationInputs(Step::BThickness), calculationInputs(Step::C),
+        calculationInputs(Step::D)};
     for (std::size_t i = 1; i < std::size(lists); ++i)
         for (std::size_t k = 0; k < lists[i - 1].size(); ++k)
             EXPECT_EQ(lists[i][k], lists[i - 1][k]);
@@ -202,50 +194,48 @@ TEST(CalculatePlateThickness, EmptyRibInputsStillWriteTheRibShearForce)
     EXPECT_EQ(outcome.record.ribShearStress, "");
     EXPECT_EQ(outcome.record.ribRatio, "");
     // The hidden rib judgement gets a new text (NG: nothing was computed) and stays hidden.
-    EXPECT_EQ(outcome.record.ribVerdict, (Judgement{"> 1.0・・・・・・・・ＮＧ", false}));
-    EXPECT_EQ(gates(outcome), "..+..");
+    EXPECT_EQ(outcome.record.ribVerdict, (JudgementLabel{"> 1.0・・・・・・・・ＮＧ", false}));
     EXPECT_EQ(judgements(outcome), "O.ON.");
 }
 
-TEST(CalculateBolts, NgDisablesNext)
+TEST(CalculateBolts, Ng)
 {
     DesignRecord r = workedExampleInputs();
     r.bendingMoment = "1200"; // doubles the bolt tension
     const auto outcome = calculateBolts(r);
     EXPECT_EQ(outcome.record.boltRatio, "1.662"); // 20.00 / 5.73 = 3.49; 3.49 / 2.1
-    EXPECT_EQ(outcome.record.boltVerdict, (Judgement{"> 1.0・・・・・・・・ＮＧ", true}));
-    EXPECT_EQ(gates(outcome), "-....");
+    EXPECT_EQ(outcome.record.boltVerdict.text, "> 1.0・・・・・・・・ＮＧ");
+    EXPECT_EQ(judgements(outcome), "N....");
 }
 
-TEST(CalculatePlateShape, AlwaysEnablesNextWhateverTheValues)
+TEST(CalculatePlateShape, CalculatesWhateverTheValuesAndJudgesNothing)
 {
     DesignRecord r = workedExampleInputs();
     r.boltCount = "0";
     r.flangeDiameter = "x";
     const auto outcome = calculatePlateShape(r);
     ASSERT_EQ(outcome.status, Status::Calculated);
-    EXPECT_EQ(gates(outcome), ".+...");
+    EXPECT_EQ(judgements(outcome), ".....");
     EXPECT_EQ(outcome.record.edgeRatio, "");
 }
 
-TEST(CalculateWelds, NgAtTheWeldsIsShownWithoutGate)
+TEST(CalculateWelds, NgAtTheWelds)
 {
     DesignRecord r = workedExampleInputs();
     r.weldLength = "5";
     const auto outcome = calculateWelds(r);
     EXPECT_EQ(outcome.record.weldRatio, "2.822");
-    EXPECT_EQ(outcome.record.weldVerdict, (Judgement{"> 1.0・・・・・・・・ＮＧ", true}));
-    EXPECT_EQ(gates(outcome), "..++.");
+    EXPECT_EQ(outcome.record.weldVerdict.text, "> 1.0・・・・・・・・ＮＧ");
     EXPECT_EQ(judgements(outcome), "O.OON");
 }
 
-TEST(CalculateRibs, ThicknessNgDisablesItsGateRibOkEnablesItsOwn)
+TEST(CalculateRibs, ThicknessNgRibOk)
 {
     DesignRecord r = workedExampleInputs();
     r.flangeThickness = "1.55"; // equal to the required thickness
     const auto outcome = calculateRibs(r);
-    EXPECT_EQ(outcome.record.thicknessVerdict, (Judgement{"(cm) > t ・・ＮＧ", true}));
-    EXPECT_EQ(gates(outcome), "..-+.");
+    EXPECT_EQ(outcome.record.thicknessVerdict.text, "(cm) > t ・・ＮＧ");
+    EXPECT_EQ(judgements(outcome), "O.NO.");
 }
 
 TEST(CalculateActions, ResultsFollowTheCurrentInputsOfAllEarlierSteps)

@@ -12,7 +12,7 @@ using namespace flange;
 struct JudgeCase {
     const char* name;
     const char* ratioText;
-    Verdict expected;
+    Judgement expected;
 };
 
 // Named in test names and failure messages by its name, not by a dump of its bytes.
@@ -28,38 +28,36 @@ TEST_P(JudgeRatioTest, FromZeroToBelowOneIsOkEverythingElseNg)
 }
 
 INSTANTIATE_TEST_SUITE_P(Ratios, JudgeRatioTest,
-                         ::testing::Values(JudgeCase{"WellBelow", "0.831", Verdict::Ok},
-                                           JudgeCase{"JustBelow", "0.999", Verdict::Ok},
-                                           JudgeCase{"RoundedToOne", "1.000", Verdict::Ng},
-                                           JudgeCase{"Above", "1.250", Verdict::Ng},
-                                           JudgeCase{"Zero", "0.000", Verdict::Ok},
-                                           JudgeCase{"Negative", "-0.500", Verdict::Ng},
-                                           JudgeCase{"JustNegative", "-0.001", Verdict::Ng},
+                         ::testing::Values(JudgeCase{"WellBelow", "0.831", Judgement::Ok},
+                                           JudgeCase{"JustBelow", "0.999", Judgement::Ok},
+                                           JudgeCase{"RoundedToOne", "1.000", Judgement::Ng},
+                                           JudgeCase{"Above", "1.250", Judgement::Ng},
+                                           JudgeCase{"Zero", "0.000", Judgement::Ok},
+                                           JudgeCase{"Negative", "-0.500", Judgement::Ng},
+                                           JudgeCase{"JustNegative", "-0.001", Judgement::Ng},
                                            // A check that computed nothing must never pass.
-                                           JudgeCase{"Empty", "", Verdict::Ng},
-                                           JudgeCase{"Blank", " ", Verdict::Ng},
-                                           JudgeCase{"NotANumber", "abc", Verdict::Ng}),
+                                           JudgeCase{"Empty", "", Judgement::Ng},
+                                           JudgeCase{"Blank", " ", Judgement::Ng},
+                                           JudgeCase{"NotANumber", "abc", Judgement::Ng}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(SetVerdict, TextOnlyKeepsVisibilityShownShowsIt)
+TEST(WriteRatioJudgement, WritesTheTextAndKeepsVisibility)
 {
     DesignRecord r;
-    setVerdict(r, &DesignRecord::ribVerdict, Verdict::Ng, VerdictDisplay::TextOnly);
-    EXPECT_EQ(r.ribVerdict, (Judgement{"> 1.0・・・・・・・・ＮＧ", false}));
-    setVerdict(r, &DesignRecord::ribVerdict, Verdict::Ok, VerdictDisplay::Shown);
-    EXPECT_EQ(r.ribVerdict, (Judgement{"< 1.0・・・・・・・・ＯＫ", true}));
-    // Text only never hides a shown judgement either.
-    setVerdict(r, &DesignRecord::ribVerdict, Verdict::Ng, VerdictDisplay::TextOnly);
-    EXPECT_TRUE(r.ribVerdict.shown);
+    writeRatioJudgement(r, &DesignRecord::ribVerdict, Judgement::Ng);
+    EXPECT_EQ(r.ribVerdict, (JudgementLabel{"> 1.0・・・・・・・・ＮＧ", false}));
+    r.ribVerdict.shown = true;
+    writeRatioJudgement(r, &DesignRecord::ribVerdict, Judgement::Ok);
+    EXPECT_EQ(r.ribVerdict, (JudgementLabel{"< 1.0・・・・・・・・ＯＫ", true}));
 }
 
 TEST(DesignRecord, JudgementsStartAtTheirCaptionsHidden)
 {
     const DesignRecord r;
-    EXPECT_EQ(r.boltVerdict, (Judgement{"< 1.0", false}));
-    EXPECT_EQ(r.thicknessVerdict, (Judgement{"(cm) < t", false}));
-    EXPECT_EQ(r.ribVerdict, (Judgement{"< 1.0", false}));
-    EXPECT_EQ(r.weldVerdict, (Judgement{"< 1.0", false}));
+    EXPECT_EQ(r.boltVerdict, (JudgementLabel{"< 1.0", false}));
+    EXPECT_EQ(r.thicknessVerdict, (JudgementLabel{"(cm) < t", false}));
+    EXPECT_EQ(r.ribVerdict, (JudgementLabel{"< 1.0", false}));
+    EXPECT_EQ(r.weldVerdict, (JudgementLabel{"< 1.0", false}));
 }
 
 TEST(WriteResult, UncomputableValueEmptiesTheField)

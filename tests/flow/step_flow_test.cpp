@@ -65,7 +65,8 @@ std::string state(const StepFlow& flow)
     for (Step step : {Step::A, Step::BShape, Step::BThickness, Step::C})
         s += flow.isNextEnabled(step) ? '+' : '-';
     s += ' ';
-    for (const Judgement* j : {&r.boltVerdict, &r.thicknessVerdict, &r.ribVerdict, &r.weldVerdict})
+    for (const JudgementLabel* j :
+         {&r.boltVerdict, &r.thicknessVerdict, &r.ribVerdict, &r.weldVerdict})
         s += j->shown ? 'x' : '.';
     s += ' ';
     for (const std::string* h :
@@ -73,8 +74,8 @@ std::string state(const StepFlow& flow)
         s += h->empty() ? '.' : 'x';
     s += ' ';
     for (Step step : allSteps) {
-        const JudgementState j = flow.judgement(step);
-        s += j == JudgementState::Ok ? 'O' : j == JudgementState::Ng ? 'N' : '.';
+        const auto j = flow.judgement(step);
+        s += !j ? '.' : *j == Judgement::Ok ? 'O' : 'N';
     }
     return s + (flow.isPrintAvailable() ? " print" : "");
 }

@@ -24,7 +24,7 @@ inline std::string fieldText(const DesignRecord& record, const std::string& name
         for (const FieldInfo& info : infos)
             if (info.name == name)
                 return record.*info.field;
-    for (const VerdictInfo& info : verdictInfos())
+    for (const JudgementInfo& info : judgementInfos())
         if (info.name == name)
             return (record.*info.field).text;
     throw std::invalid_argument("no field " + name);
@@ -84,7 +84,7 @@ inline DesignRecord selfNamedRecord()
     for (auto infos : {inputFieldInfos(), resultFieldInfos()})
         for (const FieldInfo& info : infos)
             record.*info.field = std::string(info.control);
-    for (const VerdictInfo& info : verdictInfos())
+    for (const JudgementInfo& info : judgementInfos())
         record.*info.field = {std::string(info.name), true};
     return record;
 }

@@ -98,7 +98,7 @@ TEST(DesignWalk, WorkedExampleShowsEveryValueOfTheSheet)
         {"ribRatio", "0.878"},        {"weldThroat", "0.42"},        {"weldShearStress", "1.270"},
         {"weldRatio", "0.941"}};
     EXPECT_EQ(shown, sheet);
-    for (const auto verdict : flange::verdictFields)
+    for (const auto verdict : flange::judgementFields)
         EXPECT_TRUE((r.*verdict).shown);
     EXPECT_EQ(r.thicknessVerdict.text, flange::thicknessOkText);
 }

@@ -78,9 +78,9 @@ INSTANTIATE_TEST_SUITE_P(
 // clang-format on
 
 // Designs around the worked example: every number scaled, a random bolt size and count.
-flange::WalkInputs randomDesign(std::mt19937& random)
+flange::DesignInputs randomDesign(std::mt19937& random)
 {
-    flange::WalkInputs inputs = flange::testing::workedExampleFile();
+    flange::DesignInputs inputs = flange::testing::workedExampleFile();
     std::uniform_real_distribution<double> scale(0.6, 1.5);
     const auto size = std::uniform_int_distribution<std::size_t>(0, 7)(random);
     inputs[0] = std::string(flange::boltSizeTable[size].itemText);

@@ -59,25 +59,8 @@ HintMarks::HintMarks(InputPane* pane) : QObject(pane), pane_(pane), chartLine_(n
     chartLine_->hide();
 }
 
-void HintMarks::takeChartHint(const DesignRecord& record)
+void HintMarks::showHints(const std::vector<Hint>& hints, Step step)
 {
-    chartHint_.reset();
-    chartRatio_ = record.edgeRatio;
-    for (Hint& hint : findHints(record)) {
-        if (isChartHint(hint))
-            chartHint_ = std::move(hint);
-    }
-}
-
-void HintMarks::showHints(const DesignRecord& record, Step step)
-{
-    if (record.edgeRatio != chartRatio_)
-        chartHint_.reset();
-    std::vector<Hint> hints = findHints(record);
-    std::erase_if(hints, isChartHint);
-    if (chartHint_)
-        hints.insert(hints.begin(), *chartHint_);
-
     for (const auto& [field, mark] : marks_) {
         QStringList messages;
         for (const Hint& hint : hints) {
@@ -94,8 +77,9 @@ void HintMarks::showHints(const DesignRecord& record, Step step)
         mark->setVisible(shown);
     }
 
-    const bool lineShown = chartHint_ && step == Step::BThickness;
-    chartLine_->setText(lineShown ? QString::fromStdString(chartHint_->message) : QString());
+    const auto chartHint = std::ranges::find_if(hints, isChartHint);
+    const bool lineShown = chartHint != hints.end() && step == Step::BThickness;
+    chartLine_->setText(lineShown ? QString::fromStdString(chartHint->message) : QString());
     chartLine_->setVisible(lineShown);
 }
 

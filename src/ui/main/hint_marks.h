@@ -1,21 +1,15 @@
 #pragma once
 
-// The hints (calc/hints.h) shown in the input pane: a HintMark beside the caption of each input a
-// hint names, with the messages as its tool tip, and the chart hint as a line of text in the free
-// space below the α0 row of the plate-thickness step page. Nothing is moved or covered, no colour
-// of a field changes.
-//
-// Unreadable numbers and geometry follow every change of the record. The chart hint is taken only
-// after a calculation, since it compares α0 with the chart at the edge ratio just computed; it
-// goes when that edge ratio is no longer shown.
+// The step flow's hints (StepFlow::hints) shown in the input pane: a HintMark beside the caption of
+// each input a hint names, with the messages as its tool tip, and the chart hint as a line of text
+// in the free space below the α0 row of the plate-thickness step page. Nothing is moved or covered,
+// no colour of a field changes.
 
 #include "calc/hints.h"
 #include "flow/step.h"
 
 #include <QObject>
 
-#include <optional>
-#include <string>
 #include <utility>
 #include <vector>
 
@@ -31,10 +25,8 @@ class HintMarks : public QObject {
 public:
     explicit HintMarks(InputPane* pane);
 
-    // Shows the hints of the record on the given step page, with the chart hint last taken.
-    void showHints(const DesignRecord& record, Step step);
-    // Takes the chart hint of a record just calculated; showHints then shows it.
-    void takeChartHint(const DesignRecord& record);
+    // Shows the hints on the given step page.
+    void showHints(const std::vector<Hint>& hints, Step step);
 
     // The mark beside an input, and the chart hint's line; for tests.
     HintMark* markOf(TextField field) const;
@@ -46,8 +38,6 @@ private:
     InputPane* pane_;
     std::vector<std::pair<TextField, HintMark*>> marks_; // one per input, in row order
     QLabel* chartLine_;
-    std::optional<Hint> chartHint_;
-    std::string chartRatio_; // the edge ratio text the chart hint was found at
 };
 
 } // namespace flange

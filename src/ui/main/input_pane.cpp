@@ -18,6 +18,21 @@
 
 namespace flange {
 
+namespace {
+
+// The caption of an input row: the input's, on two lines where the row breaks it.
+QString captionText(const layout::InputRow& place)
+{
+    QString caption = utf8(fieldInfo(place.field).caption);
+    if (place.captionBreakAfter) {
+        const QString before = utf8(place.captionBreakAfter);
+        caption.insert(caption.indexOf(before) + before.size(), u'\n');
+    }
+    return caption;
+}
+
+} // namespace
+
 InputPane::InputPane(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Picture1"));
@@ -42,7 +57,7 @@ void InputPane::addRows()
             row.entry = boltSizeBox_;
         } else {
             auto* edit = new QLineEdit(this);
-            edit->setObjectName(utf8(place.control));
+            edit->setObjectName(utf8(fieldInfo(place.field).control));
             edit->setFont(gothicFont(layout::fieldFontPoints));
             edit->setGeometry(
                 twipsRect(layout::fieldLeft, place.top, layout::fieldWidth, layout::fieldHeight));
@@ -65,7 +80,7 @@ void InputPane::addRows()
             row.picture->placeAt(place.pictureLeft, place.pictureTop);
         }
         row.caption =
-            makeLabel(place.label, utf8(place.caption), layout::captionLeft, place.labelTop, this);
+            makeLabel(place.label, captionText(place), layout::captionLeft, place.labelTop, this);
         if (place.labelWidth > 0) {
             row.caption->setGeometry(twipsRect(layout::captionLeft, place.labelTop,
                                                place.labelWidth, place.labelHeight));

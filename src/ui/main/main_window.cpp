@@ -213,7 +213,6 @@ void MainWindow::calculate()
                       QStringLiteral("数値が入力されていません。"));
         return;
     }
-    hintMarks_->takeChartHint(flow_.record());
     showState();
     showResultsPane();
 }
@@ -253,7 +252,7 @@ void MainWindow::saveDesignAs() { files_.saveAs(flow_.record()); }
 void MainWindow::showState()
 {
     inputPane_->showState(flow_);
-    hintMarks_->showHints(flow_.record(), flow_.currentStep());
+    hintMarks_->showHints(flow_.hints(), flow_.currentStep());
     resultsPane_->showState(flow_);
     printAction_->setEnabled(flow_.isPrintAvailable());
     suggestionLink_->setVisible(flow_.judgement(flow_.currentStep()) == JudgementState::Ng

@@ -34,51 +34,42 @@ inline constexpr int boltSizeBoxHeight = 300;
 inline constexpr int captionLeft = 1650;
 inline constexpr qreal fieldFontPoints = 9.75;
 
+// The rows in their order on the page; the entry field's name and the caption's text are the
+// input's (calc/design_inputs.h).
 struct InputRow {
     TextField field;
-    const char* control; // the entry field's name
     int top;
     const char* picture; // nullptr: the row has no formula picture
     int pictureLeft;
     int pictureTop;
     const char* label;
-    const char* caption;
     int labelTop;
     int labelWidth = 0; // 0: the label grows to fit its text
     int labelHeight = 0;
+    const char* captionBreakAfter = nullptr; // the caption goes on a second line after this text
 };
 
 using R = DesignRecord;
 
 // clang-format off
 inline constexpr std::array<InputRow, 17> inputRows{{
-    {&R::boltSize, "Combo1", 30, nullptr, 0, 0, "Label1", "使用ボルト", 90},
-    {&R::boltArea, "Text2", 330, "Image2", 24, 285, "Label2", "(cm2)使用ボルト断面積", 390},
-    {&R::boltCount, "Text3", 630, "Image3", 198, 675, "Label3", "(本)使用本数", 690},
-    {&R::shearForce, "Text12", 930, "Image12", 48, 885, "Label12", "(t)せん断力", 990},
-    {&R::bendingMoment, "Text13", 1230, "Image13", 6, 1185, "Label13", "(t・cm)曲げモーメント",
-     1290},
-    {&R::boltCircleDiameter, "Text4", 1530, "Image4", 42, 1485, "Label4", "(cm)ボルト列直径",
-     1590},
-    {&R::boltAllowableTension, "Text5", 1830, "Image5", 60, 1785, "Label5",
-     "(t/cm2)許容引張応力度※", 1890},
-    {&R::pipeDiameter, "Text6", 2130, "Image6", 48, 2085, "Label6", "(cm)管の直径", 2190},
-    {&R::flangeDiameter, "Text7", 2430, "Image7", 18, 2385, "Label7",
-     "(cm)フランジプレートの直径", 2490},
-    {&R::plateAllowableBending, "Text14", 2730, "Image14", 60, 2700, "Label14",
-     "(t/cm2)面外荷重に対する許容曲げ※\n応力度", 2760, 3150, 390},
-    {&R::flangeThickness, "Text15", 3030, "Image15", 78, 3000, "Label15",
-     "(cm)使用フランジプレート厚さ(仮定)", 3120},
-    {&R::alpha0, "Text17", 3330, "Image17", 48, 3285, "Label17", "参考図－２より", 3390},
-    {&R::allowableShear, "Text16", 3630, "Image16", 120, 3585, "Label16",
-     "(t/cm2)許容せん断応力度※", 3690},
-    {&R::ribThickness, "Text8", 3930, "Image8", 144, 3885, "Label8",
-     "(cm)リブプレート（RPL）厚さ", 3990},
-    {&R::ribHeight, "Text9", 4230, "Image9", 84, 4185, "Label9", "(cm)リブプレート（RPL）高さ",
-     4290},
-    {&R::filletSize, "Text10", 4530, "Image10", 105, 4485, "Label10", "(cm)すみ肉", 4590},
-    {&R::weldLength, "Text11", 4830, "Image11", 60, 4785, "Label11",
-     "(cm)溶接長 (h1－スカラップ半径)", 4890},
+    {&R::boltSize, 30, nullptr, 0, 0, "Label1", 90},
+    {&R::boltArea, 330, "Image2", 24, 285, "Label2", 390},
+    {&R::boltCount, 630, "Image3", 198, 675, "Label3", 690},
+    {&R::shearForce, 930, "Image12", 48, 885, "Label12", 990},
+    {&R::bendingMoment, 1230, "Image13", 6, 1185, "Label13", 1290},
+    {&R::boltCircleDiameter, 1530, "Image4", 42, 1485, "Label4", 1590},
+    {&R::boltAllowableTension, 1830, "Image5", 60, 1785, "Label5", 1890},
+    {&R::pipeDiameter, 2130, "Image6", 48, 2085, "Label6", 2190},
+    {&R::flangeDiameter, 2430, "Image7", 18, 2385, "Label7", 2490},
+    {&R::plateAllowableBending, 2730, "Image14", 60, 2700, "Label14", 2760, 3150, 390, "許容曲げ※"},
+    {&R::flangeThickness, 3030, "Image15", 78, 3000, "Label15", 3120},
+    {&R::alpha0, 3330, "Image17", 48, 3285, "Label17", 3390},
+    {&R::allowableShear, 3630, "Image16", 120, 3585, "Label16", 3690},
+    {&R::ribThickness, 3930, "Image8", 144, 3885, "Label8", 3990},
+    {&R::ribHeight, 4230, "Image9", 84, 4185, "Label9", 4290},
+    {&R::filletSize, 4530, "Image10", 105, 4485, "Label10", 4590},
+    {&R::weldLength, 4830, "Image11", 60, 4785, "Label11", 4890},
 }};
 // clang-format on
 
@@ -126,7 +117,7 @@ struct ResultBlock {
     int lineEnd;
     Placed picture;
     Placed headline;
-    Placed verdict;
+    Placed judgement;
     Placed back;
     Placed next;
 };

@@ -20,11 +20,11 @@ namespace flange {
 namespace {
 
 // The judgements have no caption on screen; these name them for screen readers and UI automation.
-struct VerdictName {
-    VerdictField verdict;
+struct JudgementName {
+    JudgementField field;
     const char* name;
 };
-constexpr VerdictName verdictNames[] = {
+constexpr JudgementName judgementNames[] = {
     {&DesignRecord::boltVerdict, "ボルトの判定"},
     {&DesignRecord::thicknessVerdict, "フランジプレート厚さの判定"},
     {&DesignRecord::ribVerdict, "リブプレートの判定"},
@@ -89,8 +89,8 @@ void ResultsPane::addBlock(const layout::ResultBlock& place)
                                     layout::resultFieldWidth, layout::resultFieldHeight));
     resultFields_.emplace_back(fields.headline, headline);
     block.members.insert(block.members.end(), {picture, headline});
-    if (place.verdict.name)
-        addVerdict(place.verdict, fields.verdict);
+    if (place.judgement.name)
+        addJudgement(place.judgement, fields.judgement);
     if (place.back.name) {
         block.back = makeStepButton(place.back, layout::backCaption, this);
         connect(block.back, &QPushButton::clicked, this, &ResultsPane::backClicked);
@@ -102,13 +102,13 @@ void ResultsPane::addBlock(const layout::ResultBlock& place)
     blocks_.push_back(block);
 }
 
-QLabel* ResultsPane::addVerdict(const layout::Placed& place, VerdictField verdict)
+QLabel* ResultsPane::addJudgement(const layout::Placed& place, JudgementField field)
 {
     QLabel* label = makeLabel(place.name, QString(), place.left, place.top, this);
     label->setAccessibleName(
-        utf8(std::ranges::find(verdictNames, verdict, &VerdictName::verdict)->name));
-    verdictLabels_.emplace_back(verdict, label);
-    if (verdict == &DesignRecord::thicknessVerdict) {
+        utf8(std::ranges::find(judgementNames, field, &JudgementName::field)->name));
+    judgementLabels_.emplace_back(field, label);
+    if (field == &DesignRecord::thicknessVerdict) {
         thicknessSubscript_ =
             makeLabel(layout::thicknessSubscript.name, QString(), layout::thicknessSubscript.left,
                       layout::thicknessSubscript.top, this);
@@ -157,17 +157,17 @@ void ResultsPane::showState(const StepFlow& flow)
         if (edit->text() != text)
             edit->setText(text);
     }
-    showVerdicts(flow);
+    showJudgements(flow);
 }
 
-void ResultsPane::showVerdicts(const StepFlow& flow)
+void ResultsPane::showJudgements(const StepFlow& flow)
 {
-    for (const auto& [verdict, label] : verdictLabels_) {
-        const Judgement& judgement = flow.record().*verdict;
+    for (const auto& [field, label] : judgementLabels_) {
+        const JudgementLabel& judgement = flow.record().*field;
         setLabelText(label, QString::fromStdString(judgement.text));
         label->setAccessibleDescription(label->text()); // the name is fixed, the text is read here
         label->setVisible(judgement.shown);
-        if (verdict == &DesignRecord::thicknessVerdict) {
+        if (field == &DesignRecord::thicknessVerdict) {
             thicknessSubscript_->setVisible(judgement.shown);
             thicknessAssumed_->setVisible(judgement.shown);
         }

@@ -47,12 +47,12 @@ private:
 
     void addBlock(const layout::ResultBlock& place);
     void addHiddenResults();
-    QLabel* addVerdict(const layout::Placed& place, VerdictField verdict);
-    void showVerdicts(const StepFlow& flow);
+    QLabel* addJudgement(const layout::Placed& place, JudgementField field);
+    void showJudgements(const StepFlow& flow);
 
     std::vector<Block> blocks_;
     std::vector<std::pair<TextField, QLineEdit*>> resultFields_;
-    std::vector<std::pair<VerdictField, QLabel*>> verdictLabels_;
+    std::vector<std::pair<JudgementField, QLabel*>> judgementLabels_;
     QLabel* thicknessSubscript_ = nullptr;
     QLabel* thicknessAssumed_ = nullptr;
 };
