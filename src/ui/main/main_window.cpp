@@ -255,7 +255,7 @@ void MainWindow::showState()
     hintMarks_->showHints(flow_.hints(), flow_.currentStep());
     resultsPane_->showState(flow_);
     printAction_->setEnabled(flow_.isPrintAvailable());
-    suggestionLink_->setVisible(flow_.judgement(flow_.currentStep()) == JudgementState::Ng
+    suggestionLink_->setVisible(flow_.judgement(flow_.currentStep()) == Judgement::Ng
                                 || hintMarks_->chartLine()->isVisibleTo(inputPane_));
     emit stateShown();
 }
