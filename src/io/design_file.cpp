@@ -43,7 +43,7 @@ std::optional<FileError> refusalOf(const QString& text)
 
 DesignFileRead failedRead(FileErrorKind kind, const QString& path, const QString& reason = {})
 {
-    return {{}, FileError{kind, path, {}, {}, reason}};
+    return {{}, FileError{kind, path, {}, {}, reason}, {}};
 }
 
 #ifdef Q_OS_UNIX
