@@ -1,12 +1,14 @@
 // flangecheck: the design check of a bolted flange joint at the end of a round steel pipe. The
 // program starts into its main window; a design file named as its argument is opened there.
 
+#include "io/atomic_file.h"
 #include "ui/main/dialog_prompts.h"
 #include "ui/shell/application_shell.h"
 #include "ui/shell/command_line.h"
 
 #include <QApplication>
 #include <QEvent>
+#include <QFile>
 #include <QMetaObject>
 
 #include <cerrno>
@@ -74,6 +76,7 @@ private:
 int main(int argc, char* argv[])
 {
     using Action = flange::CommandLine::Action;
+    flange::letWritesFailPastFileSizeLimit();
     // The arguments are judged before Qt starts, so that --help, --version and a refusal work
     // without a display.
     QStringList arguments;
@@ -88,9 +91,16 @@ int main(int argc, char* argv[])
     flange::ApplicationShell shell(prompts);
     prompts.setOwner(&shell.mainWindow());
     if (command.action == Action::Open) {
+        // The file is opened by the bytes it was named with: Qt's argument list reads them as
+        // UTF-8, which loses a name in another encoding. Qt has taken its own options out of argv.
+        QByteArray nativePath = QFile::encodeName(command.path);
+        for (int i = 1; i < argc; ++i) {
+            if (QFile::decodeName(argv[i]) == command.path)
+                nativePath = argv[i];
+        }
         flange::MainWindow& window = shell.mainWindow();
         new AfterFirstPaint(&window,
-                            [&window, path = command.path] { window.openDesignFile(path); });
+                            [&window, nativePath] { window.openNativeDesignFile(nativePath); });
     }
     shell.showMainWindow();
     return application.exec();

@@ -84,6 +84,8 @@ std::string_view hintKindName(HintKind kind)
     case HintKind::RatioOutsideChart: return "ratio-outside-chart";
     case HintKind::UnreadableNumber: return "unreadable-number";
     case HintKind::Geometry: return "geometry";
+    case HintKind::UnreadableField: return "unreadable-field";
+    case HintKind::FileForm: return "file-form";
     }
     return "geometry";
 }

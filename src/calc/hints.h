@@ -28,7 +28,16 @@
 
 namespace flange {
 
-enum class HintKind { Alpha0BelowChart, RatioOutsideChart, UnreadableNumber, Geometry };
+// UnreadableField and FileForm are not found in the record: reading a design file raises them
+// (io/reading_hints.h).
+enum class HintKind {
+    Alpha0BelowChart,
+    RatioOutsideChart,
+    UnreadableNumber,
+    Geometry,
+    UnreadableField,
+    FileForm,
+};
 
 struct Hint {
     HintKind kind;

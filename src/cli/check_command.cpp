@@ -12,6 +12,8 @@
 
 #include <QDir>
 
+#include <algorithm>
+#include <iterator>
 #include <memory>
 
 namespace flange {
@@ -150,11 +152,14 @@ int runCheckCommand(const QByteArrayList& arguments, CheckSink& sink)
             sink.out(output.unreadable(shown, error));
         } else {
             const WalkResult walk = walkDesign(source.design.value());
-            tally.add(walk.status, !walk.hints.empty());
+            // What reading the file noticed comes first: it explains the rest.
+            std::vector<Hint> hints = source.hints;
+            hints.insert(hints.end(), walk.hints.begin(), walk.hints.end());
+            tally.add(walk.status, !hints.empty());
             std::optional<std::vector<Suggestion>> suggestions;
             if (options.suggest)
                 suggestions = findSuggestions(source.design.value(), walk);
-            sink.out(output.design(shown, walk, suggestions ? &*suggestions : nullptr));
+            sink.out(output.design(shown, walk, hints, suggestions ? &*suggestions : nullptr));
             if (reports) {
                 if (const auto problem = reports->write(file, walk)) {
                     ++tally.fileErrors;

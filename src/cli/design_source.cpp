@@ -1,6 +1,7 @@
 #include "cli/design_source.h"
 
 #include "cli/shown_text.h"
+#include "io/reading_hints.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -34,7 +35,7 @@ FileError errorOf(const QByteArray& name, int error)
 
 DesignSource failure(const QByteArray& name, int error)
 {
-    return {errorOf(name, error), std::nullopt};
+    return {errorOf(name, error), std::nullopt, {}};
 }
 
 DesignSource failure(const QByteArray& name, FileErrorKind kind)
@@ -42,7 +43,7 @@ DesignSource failure(const QByteArray& name, FileErrorKind kind)
     FileError error = errorOf(name, 0);
     error.kind = kind;
     error.reason.clear();
-    return {error, std::nullopt};
+    return {error, std::nullopt, {}};
 }
 
 // Waits until the descriptor has data or its end to read; false when waiting failed.
@@ -110,7 +111,7 @@ DesignSource readOpened(const QByteArray& name, int fd, bool isStandardInput)
         return failure(name, error);
     if (bytes->size() > maxDesignFileBytes)
         return failure(name, FileErrorKind::TooLarge);
-    DesignSource source{decodeDesignFile(*bytes), std::nullopt};
+    DesignSource source{decodeDesignFile(*bytes), std::nullopt, readingHints(*bytes)};
     if (regular)
         source.identity = FileIdentity{status.st_dev, status.st_ino};
     return source;

@@ -15,6 +15,7 @@
 
 #include <optional>
 #include <sys/types.h>
+#include <vector>
 
 namespace flange {
 
@@ -32,6 +33,7 @@ struct DesignSource {
     Result<DesignInputs> design;          // or why it could not be read, its path as shownFileName
                                           // gives it
     std::optional<FileIdentity> identity; // of a regular file read, also through standard input
+    std::vector<Hint> hints;              // what reading noticed (io/reading_hints.h)
 };
 
 // Reads the design named by `name` ("-" for standard input) as the window's Open does: at most

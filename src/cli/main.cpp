@@ -2,6 +2,7 @@
 
 #include "cli/check_command.h"
 #include "cli/qt_environment.h"
+#include "io/atomic_file.h"
 
 #include <QElapsedTimer>
 
@@ -82,6 +83,7 @@ private:
 int main(int argc, char* argv[])
 {
     flange::installQtMessageHandling();
+    flange::letWritesFailPastFileSizeLimit();
     // File names are taken as the bytes the shell passed: Qt's own argument list reads them as
     // UTF-8, which loses names in other encodings.
     QByteArrayList arguments;

@@ -53,16 +53,17 @@ QByteArray RunOutput::begin() const
 }
 
 QByteArray RunOutput::design(const QString& file, const WalkResult& walk,
+                             const std::vector<Hint>& hints,
                              const std::vector<Suggestion>* suggestions)
 {
     switch (format_) {
     case OutputFormat::Plain:
-        return (entries_++ ? "\n" : "") + plainReport(file, walk, suggestions);
+        return (entries_++ ? "\n" : "") + plainReport(file, walk, hints, suggestions);
     case OutputFormat::Csv: ++entries_; return csvLine(csvCells(csvFileCell(file), walk));
     case OutputFormat::Json:
     case OutputFormat::JsonLines: break;
     }
-    return jsonEntry(jsonReport(file, walk, jsonLayout(), suggestions));
+    return jsonEntry(jsonReport(file, walk, hints, jsonLayout(), suggestions));
 }
 
 QByteArray RunOutput::unreadable(const QString& file, const QString& error)

@@ -26,8 +26,8 @@ public:
     RunOutput(OutputFormat format, qsizetype fileOperands);
 
     QByteArray begin() const;
-    // `suggestions` with --suggest only.
-    QByteArray design(const QString& file, const WalkResult& walk,
+    // `hints`: what reading the file noticed, then the record's; `suggestions` with --suggest only.
+    QByteArray design(const QString& file, const WalkResult& walk, const std::vector<Hint>& hints,
                       const std::vector<Suggestion>* suggestions = nullptr);
     QByteArray unreadable(const QString& file, const QString& error);
     QByteArray end() const;

@@ -92,7 +92,7 @@ std::string_view statusName(WalkStatus status)
     return {};
 }
 
-QByteArray plainReport(const QString& file, const WalkResult& walk,
+QByteArray plainReport(const QString& file, const WalkResult& walk, const std::vector<Hint>& hints,
                        const std::vector<Suggestion>* suggestions)
 {
     QByteArray out;
@@ -114,15 +114,15 @@ QByteArray plainReport(const QString& file, const WalkResult& walk,
             out += "（表示なし）";
         out += '\n';
     }
-    appendPlainHints(out, walk.hints);
+    appendPlainHints(out, hints);
     out += "［結論］ " + conclusion(walk).toUtf8() + '\n';
     if (suggestions)
         appendPlainSuggestions(out, *suggestions, walk.record);
     return out;
 }
 
-QByteArray jsonReport(const QString& file, const WalkResult& walk, JsonLayout layout,
-                      const std::vector<Suggestion>* suggestions)
+QByteArray jsonReport(const QString& file, const WalkResult& walk, const std::vector<Hint>& hints,
+                      JsonLayout layout, const std::vector<Suggestion>* suggestions)
 {
     // Members in the order of their names, as QJsonObject keeps them.
     static const std::vector<const FieldInfo*> fieldsByName = [] {
@@ -148,7 +148,7 @@ QByteArray jsonReport(const QString& file, const WalkResult& walk, JsonLayout la
         json.member(info->name, walk.record.*info->field);
     json.endObject();
     json.member("file", file.toStdString());
-    writeJsonHints(json, walk.hints);
+    writeJsonHints(json, hints);
     json.member("status", statusName(walk.status));
     json.member("step", stepName(walk.step));
     if (suggestions)

@@ -3,6 +3,7 @@
 // What the command-line checker prints about one walked design: a plain listing for people, or
 // JSON and CSV cells for scripts and spreadsheets.
 
+#include "calc/hints.h"
 #include "suggest/design_walk.h"
 #include "suggest/suggestions.h"
 
@@ -21,9 +22,10 @@ std::string_view stepName(Step step);
 std::string_view statusName(WalkStatus status);
 
 // The file's heading, then one line per input, result and judgement: the caption, the text (control
-// characters made visible) and the unit; the hints under "［注意］", if any; then where the walk
+// characters made visible) and the unit; the hints given (what reading the file noticed, then the
+// record's) under "［注意］", if any; then where the walk
 // stopped and why; with suggestions (--suggest), the design assistant's under "［修正案］". UTF-8.
-QByteArray plainReport(const QString& file, const WalkResult& walk,
+QByteArray plainReport(const QString& file, const WalkResult& walk, const std::vector<Hint>& hints,
                        const std::vector<Suggestion>* suggestions = nullptr);
 
 // {"file": ..., "step": ..., "status": ..., "fields": {<33 texts by record field name>},
@@ -35,8 +37,8 @@ struct JsonLayout {
     bool indented = true;
     int level = 0;
 };
-QByteArray jsonReport(const QString& file, const WalkResult& walk, JsonLayout layout,
-                      const std::vector<Suggestion>* suggestions = nullptr);
+QByteArray jsonReport(const QString& file, const WalkResult& walk, const std::vector<Hint>& hints,
+                      JsonLayout layout, const std::vector<Suggestion>* suggestions = nullptr);
 QByteArray jsonError(const QString& file, const QString& error, JsonLayout layout);
 
 // The columns of a design's CSV row: file, step, status, the 16 results by record field name, each

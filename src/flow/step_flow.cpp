@@ -12,9 +12,14 @@ const std::vector<Hint>& StepFlow::hints() const
 {
     if (!hints_) {
         hints_.emplace();
-        if (lastCalculated_)
-            if (auto chart = findChartHint(*lastCalculated_))
+        // α0 as it is typed now, against the edge ratio last calculated (recordChanged forgets
+        // that calculation once its edge ratio is no longer shown).
+        if (lastCalculated_) {
+            DesignRecord typed = *lastCalculated_;
+            typed.alpha0 = record_.alpha0;
+            if (auto chart = findChartHint(typed))
                 hints_->push_back(std::move(*chart));
+        }
         std::ranges::move(findInputHints(record_), std::back_inserter(*hints_));
     }
     return *hints_;

@@ -18,4 +18,9 @@ namespace flange {
 // the path is left byte for byte as it was.
 Result<void> writeFileAtomically(const QString& path, QByteArrayView bytes);
 
+// Makes a write past the process's file size limit (`ulimit -f`) fail with "File too large", as a
+// full disk does, instead of ending the process with SIGXFSZ: both programs call it first, so a
+// limit never takes the engineer's unsaved inputs or the checker's message with it.
+void letWritesFailPastFileSizeLimit();
+
 } // namespace flange

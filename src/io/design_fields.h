@@ -25,4 +25,17 @@ namespace flange {
 // Linear in the bytes looked at, whatever they are.
 std::vector<QByteArrayView> splitDesignFields(QByteArrayView bytes, std::size_t maxFields);
 
+// How the bytes are laid out as fields, against the form Save As writes: every field in double
+// quotes with nothing after its closing quote, seven fields on the first line and ten on the
+// second, each line ended by CR LF.
+struct FieldLayout {
+    std::size_t fields = 0;      // all fields of the bytes, not only the first 17
+    bool unclosedQuote = false;  // the last quoted field runs to the end of the data
+    bool textAfterQuote = false; // a field has bytes between its closing quote and separator
+    bool unquotedField = false;  // a field does not begin with a double quote
+    bool linesAsSaved = true;    // CR LF after the 7th and the 17th field, commas elsewhere
+                                 // (where the data does not end first)
+};
+FieldLayout inspectDesignFields(QByteArrayView bytes);
+
 } // namespace flange

@@ -4,6 +4,7 @@
 #include "io/atomic_file.h"
 #include "io/cp932_text.h"
 #include "io/design_fields.h"
+#include "io/reading_hints.h"
 
 #include <QFile>
 
@@ -55,10 +56,9 @@ QString systemReason(int error) { return QString::fromLocal8Bit(std::strerror(er
 // Reads the file through a descriptor opened without waiting (a pipe would otherwise block until
 // a writer comes) and judges the kind and size of what was actually opened, not of what stood at
 // the path a moment before.
-BytesRead readBytes(const QString& path)
+BytesRead readBytes(const QByteArray& nativePath, const QString& path)
 {
-    const int fd =
-        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    const int fd = ::open(nativePath.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) {
         const int error = errno;
         if (error == ENOENT || error == ENOTDIR)
@@ -100,9 +100,9 @@ BytesRead readBytes(const QString& path)
 
 #else
 
-BytesRead readBytes(const QString& path)
+BytesRead readBytes(const QByteArray& nativePath, const QString& path)
 {
-    const QFileInfo info(path);
+    const QFileInfo info(QFile::decodeName(nativePath));
     if (!info.exists())
         return failedRead(FileErrorKind::NotFound, path);
     if (info.isDir())
@@ -111,7 +111,7 @@ BytesRead readBytes(const QString& path)
         return failedRead(FileErrorKind::NotRegularFile, path);
     if (info.size() > maxDesignFileBytes)
         return failedRead(FileErrorKind::TooLarge, path);
-    QFile file(path);
+    QFile file(QFile::decodeName(nativePath));
     if (!file.open(QIODevice::ReadOnly))
         return failedRead(FileErrorKind::Unreadable, path, file.errorString());
     QByteArray bytes = file.read(maxDesignFileBytes + 1);
@@ -155,14 +155,28 @@ DesignInputs decodeDesignFile(QByteArrayView bytes)
     return inputs;
 }
 
-Result<DesignInputs> readDesignFile(const QString& path)
+Result<DesignFileRead> readDesignFile(const QString& path)
 {
-    const BytesRead bytes = readBytes(path);
+    return readDesignFile(QFile::encodeName(path), path);
+}
+
+Result<DesignFileRead> readDesignFile(const QByteArray& nativePath, const QString& shownPath)
+{
+    const BytesRead bytes = readBytes(nativePath, shownPath);
     if (!bytes)
         return bytes.error();
     if (bytes.value().size() > maxDesignFileBytes)
-        return failedRead(FileErrorKind::TooLarge, path).error();
-    return decodeDesignFile(bytes.value());
+        return failedRead(FileErrorKind::TooLarge, shownPath).error();
+    DesignFileRead read{.inputs = decodeDesignFile(bytes.value()), .hints = {}};
+    for (std::size_t i = 0; i < read.inputs.size(); ++i) {
+        if (QString::fromStdString(read.inputs[i]).size() > maxInputLength) {
+            FileError refused = failedRead(FileErrorKind::FieldTooLong, shownPath).error();
+            refused.field = captionOf(i);
+            return refused;
+        }
+    }
+    read.hints = readingHints(bytes.value());
+    return read;
 }
 
 Result<void> writeDesignFile(const QString& path, const DesignInputs& inputs)

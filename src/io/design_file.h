@@ -11,6 +11,7 @@
 
 #include "calc/design_inputs.h"
 #include "calc/design_record.h"
+#include "calc/hints.h"
 #include "io/result.h"
 
 #include <QByteArray>
@@ -20,11 +21,16 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace flange {
 
 // Design files larger than this are refused: no design file comes near it.
 inline constexpr qint64 maxDesignFileBytes = 1024 * 1024;
+
+// The longest text an input may have, in UTF-16 code units: what an entry field of the window
+// holds. A longer field would be shown cut while the whole text was calculated and saved.
+inline constexpr qsizetype maxInputLength = 32767;
 
 // The file dialogs' single filter: description and pattern.
 inline constexpr char designFileFilter[] = "鋼管仕口ファイル(*.sou)";
@@ -39,11 +45,20 @@ Result<QByteArray> encodeDesignFile(const DesignInputs& inputs);
 // Linear in the size of the bytes; never fails.
 DesignInputs decodeDesignFile(QByteArrayView bytes);
 
+struct DesignFileRead {
+    DesignInputs inputs;
+    std::vector<Hint> hints; // what reading noticed (io/reading_hints.h)
+};
+
 // Reads a design file. Fails when it is missing (NotFound), a folder (Folder), another kind of
-// non-regular file (NotRegularFile), unreadable (Unreadable) or larger than maxDesignFileBytes
-// (TooLarge). The file is opened without waiting and judged on what was opened, so a pipe put in its
-// place never blocks the reader.
-Result<DesignInputs> readDesignFile(const QString& path);
+// non-regular file (NotRegularFile), unreadable (Unreadable), larger than maxDesignFileBytes
+// (TooLarge) or holds a field longer than maxInputLength (FieldTooLong, the first such field).
+// The file is opened without waiting and judged on what was opened, so a pipe put in its place
+// never blocks the reader.
+Result<DesignFileRead> readDesignFile(const QString& path);
+// The same, for a file named by the bytes the system passed (any bytes the file system takes, not
+// only UTF-8); `shownPath` stands for it in an error.
+Result<DesignFileRead> readDesignFile(const QByteArray& nativePath, const QString& shownPath);
 
 // Writes a design file through writeFileAtomically, so an existing file is replaced only by a
 // complete new one. A text that cannot be stored is refused as in encodeDesignFile, with nothing

@@ -10,9 +10,11 @@ namespace flange {
 
 enum class FileErrorKind {
     NotFound,            // nothing at the path
+    NameNotUtf8,         // a name that stood for bytes that are not UTF-8, and so lost them
     Folder,              // the path is a folder
     NotRegularFile,      // a pipe, device or socket: never opened, it could block or never end
     TooLarge,            // larger than a design file can be
+    FieldTooLong,        // a field longer than an entry field holds (the field is named)
     Unreadable,          // could not be opened or read
     Unwritable,          // could not be created, written completely or put in place
     QuoteInText,         // a field's text holds a double quote, which the format cannot store

@@ -1,5 +1,7 @@
 #include "io/file_error_text.h"
 
+#include "io/design_file.h"
+
 #include <QDir>
 
 namespace flange {
@@ -28,6 +30,10 @@ QString fileErrorText(const FileError& error, ReasonPlacement reason)
     switch (error.kind) {
     case FileErrorKind::NotFound:
         return QStringLiteral("ファイル「%1」が見つかりません。").arg(file);
+    case FileErrorKind::NameNotUtf8:
+        return QStringLiteral("ファイル「%1」の名前はUTF-8ではないため、ここからは開けません。"
+                              "名前を変えるか、ファイルをこのプログラムに渡して開いてください。")
+            .arg(file);
     case FileErrorKind::Folder:
         return QStringLiteral("「%1」はフォルダーです。鋼管仕口ファイルを選んでください。")
             .arg(file);
@@ -37,6 +43,11 @@ QString fileErrorText(const FileError& error, ReasonPlacement reason)
         return QStringLiteral("ファイル「%1」は大きすぎます（1 MiB "
                               "を超えています）。鋼管仕口ファイルではありません。")
             .arg(file);
+    case FileErrorKind::FieldTooLong:
+        return QStringLiteral("ファイル「%1」の「%2」は長すぎます（%3 文字を超えています）。"
+                              "鋼管仕口ファイルではありません。")
+            .arg(file, error.field)
+            .arg(maxInputLength);
     case FileErrorKind::Unreadable:
         return withReason(QStringLiteral("ファイル「%1」を読み込めません。").arg(file),
                           error.reason, reason);

@@ -31,12 +31,12 @@ const std::string& inputText(const DesignInputs& inputs, TextField field)
 // A geometry hint is known by the fields it concerns: its message quotes the changed numbers.
 using GeometryHints = std::vector<std::vector<TextField>>;
 
-GeometryHints geometryHintsOf(const DesignRecord& record)
+GeometryHints geometryHintsOf(const std::vector<Hint>& hints)
 {
     GeometryHints found;
-    for (Hint& hint : findHints(record)) {
+    for (const Hint& hint : hints) {
         if (hint.kind == HintKind::Geometry)
-            found.push_back(std::move(hint.fields));
+            found.push_back(hint.fields);
     }
     return found;
 }
@@ -69,7 +69,7 @@ std::vector<std::pair<TextField, std::string>> quotedResults(const DesignRecord&
 class Search {
 public:
     Search(const DesignInputs& inputs, const WalkResult& walk, Step mend)
-        : inputs_(inputs), stop_(walk.step), mend_(mend), hints_(geometryHintsOf(walk.record))
+        : inputs_(inputs), stop_(walk.step), mend_(mend), hints_(geometryHintsOf(walk.hints))
     {
     }
 
@@ -87,7 +87,7 @@ public:
             const WalkResult walk = walkDesign(changed, stop_);
             if (endsSearch && endsSearch(walk))
                 break;
-            if (walk.status != WalkStatus::Ok || raisesNewGeometryHint(walk.record))
+            if (walk.status != WalkStatus::Ok || raisesNewGeometryHint(walk))
                 continue;
             suggestion.results = quotedResults(walk.record, mend_, edgeRatio);
             suggestion.judgement = walk.judgement(mend_);
@@ -99,9 +99,9 @@ public:
     std::string current(TextField field) const { return inputText(inputs_, field); }
     std::optional<double> number(TextField field) const { return parseNumber(current(field)); }
 
-    bool raisesNewGeometryHint(const DesignRecord& record) const
+    bool raisesNewGeometryHint(const WalkResult& walk) const
     {
-        return std::ranges::any_of(geometryHintsOf(record), [&](const auto& fields) {
+        return std::ranges::any_of(geometryHintsOf(walk.hints), [&](const auto& fields) {
             return std::ranges::find(hints_, fields) == hints_.end();
         });
     }
@@ -173,7 +173,7 @@ std::vector<CandidateValue> standardsOf(const Search& search, TextField field)
 // The bolt circle grows until its holes leave the flange: every larger circle would too.
 bool holesLeaveFlange(const Search& search, const WalkResult& walk)
 {
-    return search.raisesNewGeometryHint(walk.record)
+    return search.raisesNewGeometryHint(walk)
            && std::ranges::any_of(walk.hints, [](const Hint& hint) {
                   return hint.kind == HintKind::Geometry
                          && hint.fields.front() == &R::flangeDiameter;

@@ -3,12 +3,15 @@
 
 #include "cli/check_arguments.h"
 #include "cli/check_command.h"
+#include "hostile_design_files.h"
+#include "io/design_file.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -372,6 +375,44 @@ TEST(CheckCommand, UsageLineIsTheHelpsSynopsisOnOneLine)
     const QStringList help = flange::checkCommandHelp().split(u'\n');
     EXPECT_EQ(flange::checkCommandUsage(),
               help[0] + u' ' + help[1].trimmed() + QStringLiteral("（詳しくは --help）"));
+}
+
+// Files that are not what Save As writes are read as the format says, and the checker names what
+// reading noticed as hints of their own kinds.
+TEST(CheckCommand, NamesWhatReadingAFileNoticed)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    for (const auto& file : flange::testing::hostileDesignFiles()) {
+        SCOPED_TRACE(file.name);
+        const QString path = dir.filePath(QStringLiteral("hostile.sou"));
+        QFile out(path);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        out.write(file.bytes);
+        out.close();
+        const auto result = runCheckCommand({"--json", QFile::encodeName(path)});
+        const QJsonObject json = jsonOf(result.out);
+        QStringList kinds;
+        for (const QJsonValue hint : json[u"hints"].toArray()) {
+            const QString kind = hint[u"kind"].toString();
+            const QString message = hint[u"message"].toString();
+            kinds << kind;
+            if (kind == u"unreadable-field") {
+                EXPECT_TRUE(message.contains(QString::fromUtf8(file.unreadable)))
+                    << message.toStdString();
+                EXPECT_EQ(hint[u"fields"].toArray().size(), 1);
+            }
+            for (const char* departure :
+                 kind == u"file-form" ? file.departures : std::vector<const char*>{})
+                EXPECT_TRUE(message.contains(QString::fromUtf8(departure)))
+                    << message.toStdString();
+        }
+        EXPECT_EQ(kinds.contains(u"unreadable-field"_qs), file.unreadable != nullptr);
+        EXPECT_EQ(kinds.contains(u"file-form"_qs), !file.departures.empty());
+        // Read as the format says: the inputs the walk started from are the decoded ones.
+        const auto inputs = flange::decodeDesignFile(file.bytes);
+        EXPECT_EQ(json[u"fields"][u"boltCount"].toString().toStdString(), inputs[2]);
+    }
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include "cli/qt_environment.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -13,8 +14,10 @@
 #include <QThread>
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <fcntl.h>
 #include <string>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -144,6 +147,31 @@ TEST(CheckProgram, WritesReportsQuietly)
     EXPECT_TRUE(many.err.isEmpty()) << many.err.toStdString();
     for (const char* name : {"weld-ng.pdf", "stdin.pdf"})
         EXPECT_TRUE(isTwoPagePdf(reports + u'/' + QString::fromUtf8(name))) << name;
+}
+
+// A file size limit (`ulimit -f`) met while the report is written is a write failure like a full
+// disk, with the system's reason; with SIGXFSZ's default disposition it would end the checker
+// without a word.
+TEST(CheckProgram, FileSizeLimitFailsTheReportWithItsReason)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QProcess process;
+    process.setChildProcessModifier([] {
+        ::signal(SIGXFSZ, SIG_DFL);
+        const rlimit limit{4096, RLIM_INFINITY};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    });
+    const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
+    process.start(QStringLiteral(FLANGECHECK_CLI_PATH),
+                  {"--pdf", pdf, example("worked-example.sou")});
+    ASSERT_TRUE(process.waitForFinished(20000));
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), 2);
+    const QByteArray err = process.readAllStandardError();
+    EXPECT_TRUE(err.contains("File too large")) << err.toStdString();
+    expectOwnMessagesOnly(err);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
 }
 
 // Targets that must never be written: each is refused before anything is written, the design and

@@ -64,7 +64,7 @@ TEST_F(DesignFileDisk, SavedDesignOpensWithTheSameTexts)
 
     const auto result = readDesignFile(path);
     ASSERT_TRUE(result.ok());
-    EXPECT_EQ(result.value(), inputs);
+    EXPECT_EQ(result.value().inputs, inputs);
 }
 
 TEST_F(DesignFileDisk, NameWithoutExtensionIsUsedAsTyped)
@@ -113,7 +113,7 @@ TEST_F(DesignFileDisk, FileOfExactlyTheLimitIsRead)
     store(path, bytes);
     const auto result = readDesignFile(path);
     ASSERT_TRUE(result.ok());
-    EXPECT_EQ(result.value(), workedExample);
+    EXPECT_EQ(result.value().inputs, workedExample);
 }
 
 TEST_F(DesignFileDisk, FileOverTheLimitIsRefused)

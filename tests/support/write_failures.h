@@ -6,6 +6,7 @@
 // write), a folder that is a file, and targets that are not regular files (a pipe, a folder, a
 // device of the test's own like /dev/full, so that a faulty write never touches the real one).
 
+#include "io/atomic_file.h"
 #include "io/result.h"
 
 #include <QByteArray>
@@ -30,8 +31,9 @@
 namespace flange::testing {
 
 // Runs `write` in a child process whose files may not grow past `limitBytes` (RLIM_INFINITY for no
-// limit). SIGXFSZ is ignored there, so a write past the limit fails with EFBIG instead of killing
-// the child. Returns what `write` returned in the child; a FileError of kind Unwritable and reason "child failed"
+// limit). The child starts with SIGXFSZ's default disposition, which ends a process at the limit,
+// and then does what both programs do first (letWritesFailPastFileSizeLimit), so a write past the
+// limit is to fail with EFBIG; a child killed by the signal reports nothing. Returns what `write` returned in the child; a FileError of kind Unwritable and reason "child failed"
 // when the child did not report back.
 inline std::optional<FileError> underFileSizeLimit(rlim_t limitBytes,
                                                    const std::function<Result<void>()>& write)
@@ -42,7 +44,8 @@ inline std::optional<FileError> underFileSizeLimit(rlim_t limitBytes,
     const pid_t child = ::fork();
     if (child == 0) {
         ::close(channel[0]);
-        ::signal(SIGXFSZ, SIG_IGN);
+        ::signal(SIGXFSZ, SIG_DFL);
+        letWritesFailPastFileSizeLimit();
         const rlimit limit{limitBytes, RLIM_INFINITY};
         ::setrlimit(RLIMIT_FSIZE, &limit);
         const Result<void> outcome = write();
@@ -73,13 +76,14 @@ inline std::optional<FileError> underFileSizeLimit(rlim_t limitBytes,
                      QString::fromUtf8(parts[2])};
 }
 
-// A failing write: the target's name in the folder of failingTargets, the size limit and the kind
-// of error expected.
+// A failing write: the target's name in the folder of failingTargets, the size limit, the kind
+// of error expected and, where it is known, the system's reason.
 struct WriteFailure {
     const char* name;
     const char* target;
     rlim_t sizeLimit;
     FileErrorKind kind;
+    const char* reason = nullptr;
 };
 
 inline void PrintTo(const WriteFailure& w, std::ostream* os) { *os << w.name; }
@@ -88,7 +92,8 @@ inline void PrintTo(const WriteFailure& w, std::ostream* os) { *os << w.name; }
 // in the folder before the write.
 inline std::vector<WriteFailure> writeFailures(const char* existing)
 {
-    return {{"FileSizeLimit", existing, 40, FileErrorKind::Unwritable},
+    // 40 bytes let part of the file be written before the limit stops it.
+    return {{"FileSizeLimit", existing, 40, FileErrorKind::Unwritable, "File too large"},
             {"FolderIsAFile", "plain/new", RLIM_INFINITY, FileErrorKind::Unwritable},
             {"MissingFolder", "nowhere/new", RLIM_INFINITY, FileErrorKind::Unwritable},
             {"Pipe", "pipe", RLIM_INFINITY, FileErrorKind::NotRegularFile},
@@ -150,6 +155,10 @@ inline void expectWriteFailure(const WriteFailure& w, const char* existing,
     EXPECT_EQ(error->path, target);
     if (w.kind == FileErrorKind::Unwritable) {
         EXPECT_FALSE(error->reason.isEmpty()) << "the system's reason is passed on";
+        EXPECT_NE(error->reason, QStringLiteral("Unknown error"));
+    }
+    if (w.reason) {
+        EXPECT_EQ(error->reason, QString::fromUtf8(w.reason));
     }
     EXPECT_EQ(snapshot(target), before);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden), entries)

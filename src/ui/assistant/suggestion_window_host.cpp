@@ -6,6 +6,7 @@
 #include "ui/main/main_window.h"
 
 #include <QLineEdit>
+#include <QScreen>
 #include <QTimer>
 
 #include <algorithm>
@@ -23,8 +24,17 @@ void SuggestionWindowHost::open()
     if (!window_) {
         window_ = new SuggestionWindow(&mainWindow_);
         connect(window_, &SuggestionWindow::typeRequested, this, &SuggestionWindowHost::type);
-        // Beside the main window, so that neither covers the other's fields.
-        window_->move(mainWindow_.frameGeometry().topRight() + QPoint(8, 0));
+        // Beside the main window, so that neither covers the other's fields, but never past the
+        // screen's edge: on a small screen it overlaps the main window rather than hide.
+        QPoint place = mainWindow_.frameGeometry().topRight() + QPoint(8, 0);
+        if (const QScreen* screen = mainWindow_.screen()) {
+            const QRect room = screen->availableGeometry();
+            const QSize size = window_->size().expandedTo(window_->sizeHint());
+            place.setX(std::max(room.left(), std::min(place.x(), room.right() + 1 - size.width())));
+            place.setY(
+                std::max(room.top(), std::min(place.y(), room.bottom() + 1 - size.height())));
+        }
+        window_->move(place);
     }
     refresh();
     window_->show();

@@ -30,6 +30,10 @@ QMargins OuterSize::knownFrame() const { return frameKnown_ ? frameOf_(*window_)
 
 void OuterSize::setOuterWidth(int twips)
 {
+    // A maximised, full-screen or minimised window keeps its state: resizing it would drop the
+    // state and leave a strip of the new width.
+    if (window_->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized))
+        return;
     outerTwips_.setWidth(twips);
     const QMargins frame = knownFrame();
     resizeWithin({twipsToPixels(twips), window_->height() + frame.top() + frame.bottom()}, frame);

@@ -30,7 +30,8 @@ public:
     OuterSize(QWidget* window, QSize outerTwips, bool fixed, QMargins expectedFrame = {},
               FrameOf frameOf = windowFrame);
 
-    // Sets the outer width in twips and keeps the height, with the frame as far as it is known.
+    // Sets the outer width in twips and keeps the height, with the frame as far as it is known; of a
+    // normal window only (a maximised, full-screen or minimised one is left as it is).
     void setOuterWidth(int twips);
 
 protected:

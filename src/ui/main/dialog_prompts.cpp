@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace flange {
 
@@ -16,6 +17,33 @@ void DialogPrompts::beep() { QApplication::beep(); }
 void DialogPrompts::warn(const QString& title, const QString& text)
 {
     QMessageBox::warning(owner_, title, text, QMessageBox::Ok);
+}
+
+UnsavedInputsChoice DialogPrompts::askSaveChanges(const QString& title, const QString& text)
+{
+    QMessageBox box(QMessageBox::Warning, title, text,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, owner_);
+    box.button(QMessageBox::Save)->setText(QStringLiteral("保存"));
+    box.button(QMessageBox::Discard)->setText(QStringLiteral("破棄"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("キャンセル"));
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Save: return UnsavedInputsChoice::Save;
+    case QMessageBox::Discard: return UnsavedInputsChoice::Discard;
+    default: return UnsavedInputsChoice::Cancel;
+    }
+}
+
+bool DialogPrompts::askGoOn(const QString& title, const QString& text, const QString& goOnText)
+{
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::NoButton, owner_);
+    QPushButton* goOn = box.addButton(goOnText, QMessageBox::AcceptRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
+    box.setDefaultButton(cancel);
+    box.setEscapeButton(cancel);
+    box.exec();
+    return box.clickedButton() == goOn;
 }
 
 QString DialogPrompts::askOpenPath(const QString& rememberedName)

@@ -17,6 +17,8 @@ public:
 
     void beep() override;
     void warn(const QString& title, const QString& text) override;
+    UnsavedInputsChoice askSaveChanges(const QString& title, const QString& text) override;
+    bool askGoOn(const QString& title, const QString& text, const QString& goOnText) override;
     QString askOpenPath(const QString& rememberedName) override;
     QString askSavePath(const QString& rememberedName) override;
 

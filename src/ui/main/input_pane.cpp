@@ -2,6 +2,7 @@
 
 #include "calc/field_catalog.h"
 #include "flow/step_flow.h"
+#include "io/design_file.h"
 #include "ui/common/control_factory.h"
 #include "ui/common/gothic_font.h"
 #include "ui/common/stored_picture.h"
@@ -48,6 +49,7 @@ void InputPane::addRows()
         const bool isBoltSize = place.field == &DesignRecord::boltSize;
         if (isBoltSize) {
             boltSizeBox_ = new BoltSizeBox(this);
+            boltSizeBox_->lineEdit()->setMaxLength(int(maxInputLength));
             boltSizeBox_->setGeometry(twipsRect(layout::fieldLeft, place.top, layout::fieldWidth,
                                                 layout::boltSizeBoxHeight));
             connect(
@@ -58,6 +60,7 @@ void InputPane::addRows()
         } else {
             auto* edit = new QLineEdit(this);
             edit->setObjectName(utf8(fieldInfo(place.field).control));
+            edit->setMaxLength(int(maxInputLength));
             edit->setFont(gothicFont(layout::fieldFontPoints));
             edit->setGeometry(
                 twipsRect(layout::fieldLeft, place.top, layout::fieldWidth, layout::fieldHeight));

@@ -1,5 +1,8 @@
 #include "ui/main/main_window.h"
 
+#include "calc/design_inputs.h"
+#include "calc/hints.h"
+
 #include "ui/common/gothic_font.h"
 #include "ui/common/outer_size.h"
 #include "ui/common/program_name.h"
@@ -14,10 +17,14 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
+#include <QStringList>
 #include <QUrl>
+
+#include <algorithm>
 
 namespace flange {
 
@@ -25,7 +32,6 @@ MainWindow::MainWindow(UserPrompts& prompts, QWidget* parent)
     : QMainWindow(parent), prompts_(prompts), files_(prompts)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QString::fromUtf8(programName));
     setFont(gothicFont());
     setAcceptDrops(true);
     createMenus();
@@ -53,14 +59,19 @@ void MainWindow::createMenus()
     file->setObjectName(QStringLiteral("MNUFILE"));
     QAction* open = file->addAction(QStringLiteral("開く(&O)"), this, &MainWindow::openDesign);
     open->setObjectName(QStringLiteral("mnuopen"));
+    open->setShortcut(QKeySequence::Open);
     file->addSeparator();
+    QAction* save =
+        file->addAction(QStringLiteral("上書き保存(&S)"), this, &MainWindow::saveDesign);
+    save->setObjectName(QStringLiteral("mnusave"));
+    save->setShortcut(QKeySequence::Save);
     QAction* saveAs =
         file->addAction(QStringLiteral("名前を付けて保存(&A)"), this, &MainWindow::saveDesignAs);
     saveAs->setObjectName(QStringLiteral("mnurewrit"));
     file->addSeparator();
-    printAction_ =
-        file->addAction(QStringLiteral("プリント(&P)"), this, &MainWindow::printRequested);
+    printAction_ = file->addAction(QStringLiteral("プリント(&P)"), this, &MainWindow::requestPrint);
     printAction_->setObjectName(QStringLiteral("mnuprint"));
+    printAction_->setShortcut(QKeySequence::Print);
     file->addSeparator();
     QAction* exit = file->addAction(QStringLiteral("終了(&X)"), this, &QWidget::close);
     exit->setObjectName(QStringLiteral("mnuexit"));
@@ -132,6 +143,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    if (!files_.settleChanges(flow_.record())) {
+        event->ignore();
+        showState();
+        return;
+    }
     emit closing();
     QMainWindow::closeEvent(event);
 }
@@ -212,10 +228,26 @@ void MainWindow::calculate()
         prompts_.beep();
         prompts_.warn(QStringLiteral("入力データ確認"),
                       QStringLiteral("数値が入力されていません。"));
+        focusFirstEmptyInput();
         return;
     }
     showState();
     showResultsPane();
+}
+
+void MainWindow::focusFirstEmptyInput()
+{
+    // The engineer goes on where the check stopped: the first row, top down, of an input the
+    // calculation needs whose text is empty.
+    const auto needed = calculationInputs(flow_.currentStep());
+    for (const layout::InputRow& row : layout::inputRows) {
+        if (std::ranges::find(needed, row.field) == needed.end()
+            || !(flow_.record().*row.field).empty())
+            continue;
+        if (QLineEdit* entry = inputPane_->entryField(row.field))
+            entry->setFocus(Qt::OtherFocusReason);
+        return;
+    }
 }
 
 void MainWindow::enterNextStep()
@@ -232,23 +264,85 @@ void MainWindow::leaveStep()
 
 void MainWindow::resetPage()
 {
+    if (!files_.settleChanges(flow_.record())) {
+        showState();
+        return;
+    }
     flow_.pageReset();
+    files_.startNewDesign();
     showState();
 }
 
 void MainWindow::openDesign()
 {
-    files_.open(flow_);
+    if (files_.settleChanges(flow_.record()))
+        files_.open(flow_);
     showState();
+    files_.tellReadingHints();
 }
 
 void MainWindow::openDesignFile(const QString& path)
 {
-    files_.openPath(flow_, path);
+    if (files_.settleChanges(flow_.record()))
+        files_.openPath(flow_, path);
+    showState();
+    files_.tellReadingHints();
+}
+
+void MainWindow::openNativeDesignFile(const QByteArray& nativePath)
+{
+    if (files_.settleChanges(flow_.record()))
+        files_.openNativePath(flow_, nativePath);
+    showState();
+    files_.tellReadingHints();
+}
+
+void MainWindow::saveDesign()
+{
+    files_.save(flow_.record());
     showState();
 }
 
-void MainWindow::saveDesignAs() { files_.saveAs(flow_.record()); }
+void MainWindow::saveDesignAs()
+{
+    files_.saveAs(flow_.record());
+    showState();
+}
+
+void MainWindow::requestPrint()
+{
+    // A report of a design with inputs read as nothing or a joint that cannot be built is printed
+    // only when the engineer says so: "5..0" must not reach a signed sheet by accident.
+    std::vector<Hint> hints = files_.emptiedFieldHints(flow_.record());
+    for (const Hint& hint : flow_.hints()) {
+        if (hint.kind == HintKind::UnreadableNumber || hint.kind == HintKind::Geometry)
+            hints.push_back(hint);
+    }
+    if (!hints.empty()) {
+        QStringList lines;
+        for (const Hint& hint : hints)
+            lines << QStringLiteral("・") + QString::fromStdString(hint.message);
+        const QString text = QStringLiteral("この設計には次の注意があります。\n\n%1\n\n"
+                                            "このまま印刷しますか？")
+                                 .arg(lines.join(u'\n'));
+        if (!prompts_.askGoOn(QString::fromUtf8(programName), text, QStringLiteral("印刷する")))
+            return;
+    }
+    emit printRequested();
+}
+
+void MainWindow::showTitle()
+{
+    const QString program = QString::fromUtf8(programName);
+    const QString name = files_.designName();
+    if (name.isEmpty()) {
+        setWindowTitle(program);
+        setWindowModified(false);
+        return;
+    }
+    setWindowTitle(QStringLiteral("%1[*] - %2").arg(name, program));
+    setWindowModified(files_.isChanged(flow_.record()));
+}
 
 void MainWindow::showState()
 {
@@ -256,6 +350,7 @@ void MainWindow::showState()
     hintMarks_->showHints(flow_.hints(), flow_.currentStep());
     resultsPane_->showState(flow_);
     printAction_->setEnabled(flow_.isPrintAvailable());
+    showTitle();
     suggestionLink_->setVisible(flow_.judgement(flow_.currentStep()) == Judgement::Ng
                                 || hintMarks_->chartLine()->isVisibleTo(inputPane_));
     emit stateShown();

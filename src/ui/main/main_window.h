@@ -61,6 +61,9 @@ public slots:
     // Opens a design file as "開く(&O)" does once the file is chosen: a file named on the command
     // line, or a ".sou" file dropped on the window.
     void openDesignFile(const QString& path);
+    // The same for a file named by the bytes the system passed (the program's argument), which
+    // need not be UTF-8.
+    void openNativeDesignFile(const QByteArray& nativePath);
     void showResultsPane();
     // The reference panes' buttons: each shows the pane added to the figure area for it, and does
     // nothing while there is none.
@@ -69,13 +72,16 @@ public slots:
     void showAlpha0Pane();
 
 signals:
-    // "プリント(&P)", enabled while a step D result is shown.
+    // "プリント(&P)", enabled while a step D result is shown; where the design has hints of inputs
+    // read as nothing or of a joint that cannot be built, only once the engineer chose to print
+    // anyway.
     void printRequested();
     // "バージョン情報".
     void aboutRequested();
     // "修正案(&S)", or the link to it shown while the step page has an NG judgement or the α0 hint.
     void suggestionsRequested();
-    // The window is closing (by "終了(&X)" or its title bar); every other window is to close too.
+    // The window is closing (by "終了(&X)" or its title bar), its inputs saved or discarded as the
+    // engineer chose; every other window is to close too.
     void closing();
     // The window has shown the step flow's state anew, after any change of the record or the step.
     void stateShown();
@@ -97,11 +103,15 @@ private:
     void editInput(TextField field, const QString& text);
     void chooseBoltSize(int index);
     void calculate();
+    void focusFirstEmptyInput();
     void enterNextStep();
     void leaveStep();
     void resetPage();
     void openDesign();
+    void requestPrint();
+    void saveDesign();
     void saveDesignAs();
+    void showTitle();
     void showState();
 
     UserPrompts& prompts_;

@@ -62,7 +62,7 @@ inline constexpr std::array<InputRow, 17> inputRows{{
     {&R::boltAllowableTension, 1830, "Image5", 60, 1785, "Label5", 1890},
     {&R::pipeDiameter, 2130, "Image6", 48, 2085, "Label6", 2190},
     {&R::flangeDiameter, 2430, "Image7", 18, 2385, "Label7", 2490},
-    {&R::plateAllowableBending, 2730, "Image14", 60, 2700, "Label14", 2760, 3150, 390, "許容曲げ※"},
+    {&R::plateAllowableBending, 2730, "Image14", 60, 2700, "Label14", 2700, 3150, 420, "許容曲げ※"},
     {&R::flangeThickness, 3030, "Image15", 78, 3000, "Label15", 3120},
     {&R::alpha0, 3330, "Image17", 48, 3285, "Label17", 3390},
     {&R::allowableShear, 3630, "Image16", 120, 3585, "Label16", 3690},

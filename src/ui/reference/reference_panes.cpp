@@ -8,6 +8,8 @@
 #include "ui/reference/reference_figure_page.h"
 #include "ui/reference/sunken_pane.h"
 
+#include <QScrollBar>
+
 namespace flange {
 
 namespace fa = figure_area;
@@ -36,8 +38,17 @@ ReferenceFigurePage* makeFigure2(QWidget* parent)
                                 parent);
     // Made after the chart, so they lie over it.
     QWidget* inside = page->pane()->inside();
-    (new StoredPicture("Image35", inside))->placeAt(momentUnitTwips.x(), momentUnitTwips.y());
-    (new StoredPicture("Image36", inside))->placeAt(shearUnitTwips.x(), shearUnitTwips.y());
+    auto* momentUnit = new StoredPicture("Image35", inside);
+    momentUnit->placeAt(momentUnitTwips.x(), momentUnitTwips.y());
+    auto* shearUnit = new StoredPicture("Image36", inside);
+    shearUnit->placeAt(shearUnitTwips.x(), shearUnitTwips.y());
+    // They stand under the chart's axes only while it is not scrolled down; elsewhere a pane tall
+    // enough to show them would show them as stray fragments below the legend.
+    auto* vScroll = page->findChild<QScrollBar*>(QStringLiteral("VScroll2"));
+    QObject::connect(vScroll, &QScrollBar::valueChanged, page, [momentUnit, shearUnit](int v) {
+        momentUnit->setVisible(v == 0);
+        shearUnit->setVisible(v == 0);
+    });
     return page;
 }
 

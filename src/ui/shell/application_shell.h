@@ -3,9 +3,10 @@
 // The application around the main window: the program's font, icon and Japanese texts of Qt's own
 // dialogs, the main window itself, the about box, and the end of the run.
 //
-// Closing the main window, by "終了(&X)" or its title bar, first closes every other window that is
-// open (the about box, the print dialog, the allowable-stress window); with no window left the
-// application ends. Nothing is asked and nothing is saved.
+// Closing the main window, by "終了(&X)" or its title bar, first asks about inputs that were not
+// saved (see FileCommands); once the close goes on, every other window that is open (the about
+// box, the print dialog, the allowable-stress window) is closed; with no window left the
+// application ends.
 
 #include "ui/assistant/suggestion_window_host.h"
 #include "ui/main/main_window.h"

@@ -1,5 +1,7 @@
 #include "ui/shell/command_line.h"
 
+#include "ui/common/program_name.h"
+
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 
@@ -99,8 +101,8 @@ QString usageLine() { return QStringLiteral("使い方: flangecheck [鋼管仕�
 
 QString usageText()
 {
-    return usageLine()
-           + QStringLiteral("ペルグリン: 丸型鋼管接合部の設計計算。\n"
+    return usageLine() + QString::fromUtf8(programName)
+           + QStringLiteral(": 丸型鋼管接合部の設計計算。\n"
                             "ファイルを指定すると、起動してからそのファイルを開きます。\n"
                             "\n"
                             "  --help     この説明を表示して終了します\n"
@@ -109,7 +111,7 @@ QString usageText()
 
 QString versionText(const QString& version)
 {
-    return QStringLiteral("flangecheck (ペルグリン) %1\n").arg(version);
+    return QStringLiteral("flangecheck (%1) %2\n").arg(QString::fromUtf8(programName), version);
 }
 
 } // namespace flange

@@ -78,6 +78,16 @@ void OuterSizeTest::fitsOnceTheFrameIsKnown()
     QCoreApplication::sendEvent(&window, &placed);
     if (!frame.isNull())
         QCOMPARE(window.size(), fitted);
+
+    // A maximised window stays maximised at its size.
+    if (!fixed) {
+        window.setWindowState(Qt::WindowMaximized);
+        QTRY_VERIFY(window.isMaximized());
+        const QSize maximised = window.size();
+        size->setOuterWidth(8000);
+        QVERIFY(window.isMaximized());
+        QCOMPARE(window.size(), maximised);
+    }
 }
 
 QTEST_MAIN(OuterSizeTest)

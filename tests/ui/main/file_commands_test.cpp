@@ -3,10 +3,13 @@
 #include "ui_test_fixture.h"
 
 #include "calc/design_record.h"
+#include "hostile_design_files.h"
+#include "io/design_file.h"
 #include "ui/main/dialog_prompts.h"
 #include "ui/print/message_box_print_prompts.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QDropEvent>
@@ -20,12 +23,33 @@
 
 #include <memory>
 
+#include <fcntl.h>
 #include <sys/inotify.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 using namespace flange;
 using namespace flange::testing;
+
+namespace {
+
+QByteArray bytesOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("unreadable");
+}
+
+// A file named by bytes that need not be UTF-8.
+QByteArray bytesOf(const QByteArray& nativePath)
+{
+    QFile file;
+    const int fd = ::open(nativePath.constData(), O_RDONLY);
+    if (fd < 0 || !file.open(fd, QIODevice::ReadOnly, QFile::AutoCloseHandle))
+        return "unreadable";
+    return file.readAll();
+}
+
+} // namespace
 
 class FileCommandsTest : public QObject {
     Q_OBJECT
@@ -47,6 +71,12 @@ private slots:
     void fileDialogsListAFolderHoldingAPipe();
     void fileGivenWithoutTheDialog_data();
     void fileGivenWithoutTheDialog();
+    void saveWritesToTheDesignsFile();
+    void nameThatIsNotUtf8();
+    void hostileFilesAreReadAndTold_data();
+    void hostileFilesAreReadAndTold();
+    void unsavedInputsAreAskedAbout_data();
+    void unsavedInputsAreAskedAbout();
 
 private:
     QString pathOf(const QString& name) const { return folder_->filePath(name); }
@@ -128,6 +158,7 @@ void FileCommandsTest::unreadableFileLeavesWindowAsItWas_data()
     QTest::newRow("missing") << QStringLiteral("nowhere.sou");
     QTest::newRow("folder") << QStringLiteral("folder.sou");
     QTest::newRow("too large") << QStringLiteral("large.sou");
+    QTest::newRow("field too long") << QStringLiteral("long.sou");
 }
 
 void FileCommandsTest::unreadableFileLeavesWindowAsItWas()
@@ -138,6 +169,10 @@ void FileCommandsTest::unreadableFileLeavesWindowAsItWas()
     QVERIFY(large.open(QIODevice::WriteOnly));
     large.write(QByteArray(2 * 1024 * 1024, ','));
     large.close();
+    // An entry field holds 32,767 characters; the rest would be calculated and saved unseen.
+    DesignInputs longInputs{};
+    longInputs[2] = std::string(32768, '1');
+    QVERIFY(!writeDesignFile(pathOf(QStringLiteral("long.sou")), longInputs));
 
     f_->ui.walkTo(Step::BShape);
     const DesignRecord before = f_->window.stepFlow().record();
@@ -146,6 +181,9 @@ void FileCommandsTest::unreadableFileLeavesWindowAsItWas()
 
     QCOMPARE(f_->prompts.warnings.size(), std::size_t(1));
     QVERIFY2(f_->prompts.warnings[0].text.contains(name), qPrintable(f_->prompts.warnings[0].text));
+    if (name == QStringLiteral("long.sou"))
+        QVERIFY(
+            f_->prompts.warnings[0].text.contains(QStringLiteral("「(本)使用本数」は長すぎます")));
     QVERIFY(f_->window.stepFlow().record() == before);
     QCOMPARE(f_->window.stepFlow().currentStep(), Step::BShape);
     QVERIFY(f_->ui.button("Command10")->isEnabled());
@@ -359,6 +397,172 @@ void FileCommandsTest::fileGivenWithoutTheDialog()
         QCOMPARE(f_->window.stepFlow().currentStep(), Step::BShape);
         QVERIFY(f_->window.fileCommands().lastOpenedPath().isEmpty());
     }
+}
+
+void FileCommandsTest::saveWritesToTheDesignsFile()
+{
+    QCOMPARE(f_->window.windowTitle(), QStringLiteral("ペルグリン"));
+    QCOMPARE(f_->ui.find<QAction>("mnusave")->shortcut(), QKeySequence(QKeySequence::Save));
+    QCOMPARE(f_->ui.find<QAction>("mnuopen")->shortcut(), QKeySequence(QKeySequence::Open));
+    QCOMPARE(f_->ui.find<QAction>("mnuprint")->shortcut(), QKeySequence(QKeySequence::Print));
+    f_->ui.typeStep(Step::A);
+    f_->prompts.saveAnswers.enqueue(pathOf("joint.sou"));
+    f_->ui.triggerMenu("mnusave"); // no file yet: as Save As
+    QCOMPARE(f_->prompts.saveRemembered.size(), 1);
+    QCOMPARE(f_->window.windowTitle(), QStringLiteral("joint.sou[*] - ペルグリン"));
+    QVERIFY(!f_->window.isWindowModified());
+
+    f_->ui.type("Text5", QStringLiteral("2.4"));
+    QVERIFY(f_->window.isWindowModified());
+    f_->ui.triggerMenu("mnusave");
+    QCOMPARE(f_->prompts.saveRemembered.size(), 1); // no dialog
+    QVERIFY(!f_->window.isWindowModified());
+    QCOMPARE(readDesignFile(pathOf("joint.sou")).value().inputs, inputsOf(f_->window.record()));
+    f_->ui.type("Text5", QString());
+    QVERIFY(f_->window.isWindowModified());
+    f_->ui.type("Text5", QStringLiteral("2.4")); // back to what the file holds
+    QVERIFY(!f_->window.isWindowModified());
+    QVERIFY(f_->prompts.warnings.empty());
+
+    // A paste stops at the longest text an entry field shows: the text used is the text shown.
+    QApplication::clipboard()->setText(QString(40000, u'1'));
+    QLineEdit* count = f_->ui.field("Text3");
+    count->setFocus();
+    QTest::keyClick(count, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(count, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(f_->window.record().boltCount, std::string(32767, '1'));
+}
+
+void FileCommandsTest::unsavedInputsAreAskedAbout_data()
+{
+    QTest::addColumn<QString>("action"); // "close", "open" or "clear"
+    QTest::addColumn<bool>("changed");   // an input typed since the design was saved
+    QTest::addColumn<int>("choice");     // UnsavedInputsChoice; -1 for a design never saved
+    QTest::addColumn<bool>("saveFails"); // a folder stands where the design's file was
+    QTest::addColumn<bool>("goesOn");
+
+    const int save = int(UnsavedInputsChoice::Save);
+    const int discard = int(UnsavedInputsChoice::Discard);
+    const int cancel = int(UnsavedInputsChoice::Cancel);
+    for (const char* action : {"close", "open", "clear"}) {
+        const auto row = [action](const char* name) {
+            return &(QTest::addRow("%s, %s", action, name) << QString::fromLatin1(action));
+        };
+        *row("unchanged") << false << cancel << false << true;
+        *row("保存") << true << save << false << true;
+        *row("破棄") << true << discard << false << true;
+        *row("キャンセル") << true << cancel << false << false;
+        *row("保存 fails") << true << save << true << false;
+    }
+    QTest::newRow("close, never saved, save dialog cancelled")
+        << QStringLiteral("close") << true << -1 << false << false;
+}
+
+void FileCommandsTest::unsavedInputsAreAskedAbout()
+{
+    QFETCH(QString, action);
+    QFETCH(bool, changed);
+    QFETCH(int, choice);
+    QFETCH(bool, saveFails);
+    QFETCH(bool, goesOn);
+    DesignInputs other{};
+    other[2] = "99";
+    QVERIFY(!writeDesignFile(pathOf("other.sou"), other));
+    f_->ui.typeStep(Step::A);
+    if (choice >= 0) {
+        f_->prompts.saveAnswers.enqueue(pathOf("joint.sou"));
+        f_->ui.triggerMenu("mnurewrit");
+    }
+    const QByteArray saved = bytesOf(pathOf("joint.sou"));
+    if (changed)
+        f_->ui.type("Text5", QStringLiteral("2.4"));
+    if (saveFails)
+        QVERIFY(QFile::remove(pathOf("joint.sou")) && QDir(folder_->path()).mkdir("joint.sou"));
+    const DesignInputs typed = inputsOf(f_->window.record());
+    f_->prompts.saveChoices.enqueue(UnsavedInputsChoice(std::max(choice, 0)));
+
+    if (action == "close")
+        f_->window.close();
+    else if (action == "open")
+        f_->window.openDesignFile(pathOf("other.sou"));
+    else
+        f_->ui.click("Command4");
+
+    QCOMPARE(f_->prompts.saveQuestions.size(), std::size_t(changed));
+    QCOMPARE(f_->prompts.warnings.size(), std::size_t(saveFails));
+    const bool saves = changed && choice == int(UnsavedInputsChoice::Save) && !saveFails;
+    if (!saveFails)
+        QCOMPARE(bytesOf(pathOf("joint.sou")), saves ? encodeDesignFile(typed).value() : saved);
+    QCOMPARE(f_->prompts.saveRemembered.size(), 1);
+    const DesignInputs after = inputsOf(f_->window.record());
+    if (!goesOn) {
+        QVERIFY(f_->window.isVisible());
+        QCOMPARE(after, typed);
+        QVERIFY(f_->window.fileCommands().isChanged(f_->window.record()));
+    } else if (action == "close") {
+        QVERIFY(!f_->window.isVisible());
+    } else {
+        QCOMPARE(after, action == "open" ? other : DesignInputs{});
+        QVERIFY(!f_->window.fileCommands().isChanged(f_->window.record()));
+    }
+}
+
+void FileCommandsTest::nameThatIsNotUtf8()
+{
+    // "設計.sou" in Shift_JIS, as a Windows archive unpacks it.
+    const QByteArray native = QFile::encodeName(folder_->path()) + "/\x90\xdd\x8c\x76.sou";
+    const int fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_EXCL, 0600);
+    QVERIFY(fd >= 0);
+    const QByteArray bytes = workedExampleBytes();
+    QCOMPARE(::write(fd, bytes.constData(), std::size_t(bytes.size())), ssize_t(bytes.size()));
+    ::close(fd);
+
+    // As the file dialog gives it: the name as text has lost the bytes.
+    f_->window.openDesignFile(QFile::decodeName(native));
+    QCOMPARE(f_->prompts.warnings.size(), std::size_t(1));
+    QVERIFY2(f_->prompts.warnings[0].text.contains(QStringLiteral("UTF-8ではない")),
+             qPrintable(f_->prompts.warnings[0].text));
+
+    // As a file manager passes it: by its bytes.
+    f_->window.openNativeDesignFile(native);
+    QCOMPARE(f_->prompts.warnings.size(), std::size_t(1));
+    QCOMPARE(inputsOf(f_->window.record()), decodeDesignFile(bytes));
+    // Saving asks for a name: the text of this one would write another file.
+    f_->ui.triggerMenu("mnusave");
+    QCOMPARE(f_->prompts.saveRemembered.size(), 1);
+    QCOMPARE(bytesOf(native), bytes);
+}
+
+void FileCommandsTest::hostileFilesAreReadAndTold_data()
+{
+    QTest::addColumn<int>("row");
+    const auto files = hostileDesignFiles();
+    for (std::size_t i = 0; i < files.size(); ++i)
+        QTest::newRow(files[i].name) << int(i);
+}
+
+void FileCommandsTest::hostileFilesAreReadAndTold()
+{
+    QFETCH(int, row);
+    const HostileDesignFile file = hostileDesignFiles()[std::size_t(row)];
+    QFile out(pathOf("hostile.sou"));
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    out.write(file.bytes);
+    out.close();
+
+    f_->window.openDesignFile(pathOf("hostile.sou"));
+    QCOMPARE(inputsOf(f_->window.record()), decodeDesignFile(file.bytes));
+    QCOMPARE(f_->prompts.warnings.size(), std::size_t(1));
+    const QString told = f_->prompts.warnings[0].text;
+    if (file.unreadable) {
+        QVERIFY2(told.contains(QString::fromUtf8(file.unreadable)), qPrintable(told));
+        QVERIFY2(told.contains(QStringLiteral("保存すると空欄のまま")), qPrintable(told));
+    }
+    QCOMPARE(told.contains(QStringLiteral("ファイルの形が保存形式と異なります: ")),
+             !file.departures.empty());
+    for (const char* departure : file.departures)
+        QVERIFY2(told.contains(QString::fromUtf8(departure)), qPrintable(told));
+    QVERIFY(!f_->window.isWindowModified());
 }
 
 QTEST_MAIN(FileCommandsTest)

@@ -6,10 +6,12 @@
 
 #include "calc/design_record.h"
 #include "ui/main/figure_area.h"
+#include "ui/main/input_pane.h"
 #include "ui/main/main_window_layout.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -79,6 +81,7 @@ private slots:
     void panesFollowWindowSize();
     void paneButtonsShowTheirPanes();
     void hintMarksFollowTheRecord();
+    void captionsOverlapNothing();
     void enterPressesTheFocusedButton();
     void controlsAreNamedByTheirCaptions_data();
     void controlsAreNamedByTheirCaptions();
@@ -358,6 +361,18 @@ void MainWindowTest::printFollowsStepDResult()
     QSignalSpy printRequests(&f_->window, &MainWindow::printRequested);
     f_->ui.triggerMenu("mnuprint");
     QCOMPARE(printRequests.size(), 1);
+    QVERIFY(f_->prompts.goOnQuestions.empty()); // an NG design and the α0 hint ask nothing
+
+    // A weld longer than its rib: the hint is listed and printing waits for the engineer.
+    f_->ui.type("Text11", QStringLiteral("20"));
+    f_->ui.calculate();
+    f_->ui.triggerMenu("mnuprint"); // cancelled, the default
+    f_->prompts.goOnAnswers.enqueue(true);
+    f_->ui.triggerMenu("mnuprint");
+    QCOMPARE(printRequests.size(), 2);
+    QCOMPARE(f_->prompts.goOnQuestions.size(), std::size_t(2));
+    QVERIFY2(f_->prompts.goOnQuestions[0].text.contains(QStringLiteral("溶接長")),
+             qPrintable(f_->prompts.goOnQuestions[0].text));
 
     f_->ui.type("Text11", QStringLiteral("16"));
     QVERIFY(!f_->ui.find<QAction>("mnuprint")->isEnabled());
@@ -382,6 +397,7 @@ void MainWindowTest::missingInputChangesNothing()
     QVERIFY(f_->window.stepFlow().record() == before);
     QCOMPARE(f_->ui.button("Command10")->isEnabled(), nextBefore);
     QCOMPARE(f_->window.stepFlow().currentStep(), Step::BShape);
+    QCOMPARE(f_->window.focusWidget(), f_->ui.field("Text7")); // the empty field
 
     // A blank passes the check: the calculation runs and shows its (empty) results.
     f_->ui.type("Text7", QStringLiteral(" "));
@@ -508,6 +524,38 @@ void MainWindowTest::hintMarksFollowTheRecord()
         f_->ui.label("Alpha0Hint")->text().contains(QStringLiteral("α0≈0.150 です（入力 0.12）")));
     QCOMPARE(f_->ui.text("Text27"), QStringLiteral("1.55"));
     QVERIFY(f_->ui.button("Command12")->isEnabled());
+    // α0 typed again is held against the edge ratio calculated, before any calculation.
+    f_->ui.type("Text17", QStringLiteral("0.15"));
+    QVERIFY(!f_->ui.find<QWidget>("Text17Hint")->isVisible());
+    f_->ui.type("Text17", QStringLiteral("0.1"));
+    QVERIFY(f_->ui.find<QWidget>("Text17Hint")->isVisible());
+    QVERIFY(f_->ui.label("Alpha0Hint")->text().contains(QStringLiteral("（入力 0.1）")));
+}
+
+void MainWindowTest::captionsOverlapNothing()
+{
+    // Every caption's text, where it is drawn, against every other control of the pane at every
+    // step of the worked example, its hints shown.
+    for (Step step : allSteps) {
+        f_->ui.walkTo(step);
+        InputPane* pane = f_->window.inputPane();
+        for (TextField field : inputFieldsInFileOrder) {
+            QLabel* caption = f_->window.inputCaption(field);
+            if (!caption->isVisible())
+                continue;
+            const QRect text(
+                caption->geometry().topLeft()
+                    + QPoint(caption->contentsMargins().left(), caption->contentsMargins().top()),
+                caption->fontMetrics().size(0, caption->text()));
+            QVERIFY2(pane->rect().contains(text), qPrintable(caption->objectName()));
+            for (QWidget* other : pane->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                if (other != caption && other->isVisible())
+                    QVERIFY2(!other->geometry().intersects(text),
+                             qPrintable(caption->objectName() + u' ' + other->objectName() + u' '
+                                        + QString::number(int(step))));
+            }
+        }
+    }
 }
 
 void MainWindowTest::enterPressesTheFocusedButton()

@@ -35,6 +35,19 @@ public:
     {
         warnings.push_back({title, text});
     }
+    // Each question about unsaved inputs takes the next scripted answer; with none left the inputs
+    // are discarded, as in the tests that do not look at the question.
+    UnsavedInputsChoice askSaveChanges(const QString& title, const QString& text) override
+    {
+        saveQuestions.push_back({title, text});
+        return saveChoices.isEmpty() ? UnsavedInputsChoice::Discard : saveChoices.dequeue();
+    }
+    // Each question whether to go on takes the next scripted answer; with none left it cancels.
+    bool askGoOn(const QString& title, const QString& text, const QString&) override
+    {
+        goOnQuestions.push_back({title, text});
+        return !goOnAnswers.isEmpty() && goOnAnswers.dequeue();
+    }
     // Each dialog takes the next scripted answer; with none left it is cancelled.
     QString askOpenPath(const QString& rememberedName) override
     {
@@ -49,6 +62,10 @@ public:
 
     int beeps = 0;
     std::vector<Warning> warnings;
+    std::vector<Warning> saveQuestions;
+    QQueue<UnsavedInputsChoice> saveChoices;
+    std::vector<Warning> goOnQuestions;
+    QQueue<bool> goOnAnswers;
     QQueue<QString> openAnswers;
     QQueue<QString> saveAnswers;
     QStringList openRemembered;

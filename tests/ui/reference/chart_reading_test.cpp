@@ -1,7 +1,7 @@
 // The place of a chart reading on the two-halved ratio axis and the text shown beside the mark.
 
-#include "calc/alpha0_chart.h"
 #include "assets/chart_axes.h"
+#include "calc/alpha0_chart.h"
 #include "ui/reference/chart_reading.h"
 
 #include <QFile>

@@ -226,6 +226,11 @@ private slots:
         QCOMPARE(twipsPos(figure), QPoint(-480, -3480));
         QCOMPARE(twipsPos(child("Image35")), QPoint(0, 6060));
         QCOMPARE(twipsPos(child("Image36")), QPoint(5310, 6060));
+        // Away from the axes they would stand below the legend: they are shown only at the top.
+        QVERIFY(!child("Image35")->isVisibleTo(figure->parentWidget()));
+        QVERIFY(!child("Image36")->isVisibleTo(figure->parentWidget()));
+        child<QScrollBar>("VScroll2")->setValue(0);
+        QVERIFY(child("Image35")->isVisibleTo(figure->parentWidget()));
     }
 
     void figureDoesNotFollowADraggedThumbUntilReleased()
