@@ -6,6 +6,7 @@
 // (rib plates) and D (welds). Each value line holds up to
 // four items: a caption, a formula picture, the field's text and a unit, remark or judgement.
 
+#include "assets/gothic_faces.h"
 #include "calc/design_record.h"
 #include "report/print_job.h"
 
@@ -15,7 +16,7 @@ namespace flange {
 inline constexpr std::string_view reportTitle = "丸型鋼管接合部の処理";
 
 // The face every text of the report is set in.
-inline constexpr std::string_view reportFace = "ＭＳ ゴシック";
+inline constexpr std::string_view reportFace = preferredGothicFace;
 
 // The size of the value lines' texts, and the advance of a half-width character in it (the face is
 // fixed-pitch: half a point size, at 20 twips a point).

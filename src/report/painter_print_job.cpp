@@ -1,5 +1,6 @@
 #include "report/painter_print_job.h"
 
+#include "assets/gothic_faces.h"
 #include "assets/picture_catalog.h"
 
 #include <QFontMetricsF>
@@ -14,15 +15,13 @@ namespace {
 
 constexpr qreal twipsPerInch = 1440.0;
 
-// The report's faces are fixed-pitch Japanese gothics; where the one asked for is not installed,
-// IPAGothic stands in: its half-width characters advance half the point size, which the report's
-// horizontal positions assume.
-const QString standInFace = QStringLiteral("IPAGothic");
-
 QString fromUtf8(std::string_view text)
 {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
+
+// Where the face asked for is not installed, the program's stand-in gothic draws the texts.
+const QString standInFace = fromUtf8(standInGothicFace);
 
 QPen thinnestPen()
 {
@@ -39,7 +38,7 @@ PainterPrintJob::PainterPrintJob(std::shared_ptr<QPagedPaintDevice> device, Deli
     : device_(std::move(device)), delivery_(std::move(delivery)),
       pictures_(pictures ? std::move(pictures) : std::make_shared<PictureLibrary>())
 {
-    font_.setFamilies({QStringLiteral("ＭＳ ゴシック"), standInFace});
+    font_.setFamilies({fromUtf8(preferredGothicFace), standInFace});
     font_.setKerning(false);
 }
 

@@ -21,6 +21,7 @@ struct OutcomeCase {
     const char* gates;             // steps A to D: '+' enabled, '-' disabled, '.' unchanged
     const char* shown;             // 'x' where the judgement label is shown
 };
+void PrintTo(const OutcomeCase& c, std::ostream* os) { *os << c.name; }
 
 class StepOutcomeTest : public ::testing::TestWithParam<OutcomeCase> {};
 

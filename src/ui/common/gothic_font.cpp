@@ -1,5 +1,7 @@
 #include "ui/common/gothic_font.h"
 
+#include "assets/gothic_faces.h"
+
 #include <QStringList>
 
 namespace flange {
@@ -7,7 +9,8 @@ namespace flange {
 QFont gothicFont(qreal points, bool bold)
 {
     QFont font;
-    font.setFamilies({QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic")});
+    font.setFamilies({QString::fromUtf8(preferredGothicFace.data(), preferredGothicFace.size()),
+                      QString::fromUtf8(standInGothicFace.data(), standInGothicFace.size())});
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;

@@ -1,7 +1,6 @@
 #pragma once
 
-// The program's fonts: ＭＳ ゴシック where the system has it, else IPAGothic, which draws the same
-// fixed-pitch Japanese glyphs.
+// The program's window fonts, in the gothic faces of assets/gothic_faces.h.
 
 #include <QFont>
 

@@ -16,6 +16,7 @@ struct MaximumCase {
     int twipsPerPixel;
     int expected;
 };
+void PrintTo(const MaximumCase& c, std::ostream* os) { *os << c.name; }
 
 class ScrollMaximumTest : public ::testing::TestWithParam<MaximumCase> {};
 
