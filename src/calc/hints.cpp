@@ -40,24 +40,25 @@ std::optional<Hint> findChartHint(const DesignRecord& record)
     const std::string shownRatio = hint_text::quoted(record, &R::edgeRatio);
     const auto reading = readAlpha0Chart(record.edgeRatio);
     if (!reading)
-        return Hint{HintKind::RatioOutsideChart,
-                    {&R::alpha0, &R::edgeRatio},
-                    "Ly/Lx＝" + shownRatio + " は図－２の範囲（" + hint_text::number(chartRatioMin)
-                        + "～" + hint_text::number(chartRatioMax)
-                        + "）の外にあり、α0 を図から読めません。",
-                    std::nullopt};
+        return Hint{.kind = HintKind::RatioOutsideChart,
+                    .fields = {&R::alpha0, &R::edgeRatio},
+                    .message = "Ly/Lx＝" + shownRatio + " は図－２の範囲（"
+                               + hint_text::number(chartRatioMin) + "～"
+                               + hint_text::number(chartRatioMax)
+                               + "）の外にあり、α0 を図から読めません。",
+                    .chart = std::nullopt};
 
     // The chart's value as the message quotes it, and as the engineer compares it.
     const auto chart = shownChartAlpha0(reading->alpha0);
     const auto alpha0 = readNumber(record, &R::alpha0);
     if (!chart || !alpha0 || chart->value - *alpha0 <= alpha0Allowance + 1e-9)
         return std::nullopt;
-    return Hint{HintKind::Alpha0BelowChart,
-                {&R::alpha0, &R::edgeRatio},
-                "図－２では Ly/Lx＝" + shownRatio + " のとき α0≈" + chart->text + " です（入力 "
-                    + hint_text::quoted(record, &R::alpha0)
-                    + "）。α0 が小さいと M0 とプレート厚さを小さく見積もります。",
-                chart->value};
+    return Hint{.kind = HintKind::Alpha0BelowChart,
+                .fields = {&R::alpha0, &R::edgeRatio},
+                .message = "図－２では Ly/Lx＝" + shownRatio + " のとき α0≈" + chart->text
+                           + " です（入力 " + hint_text::quoted(record, &R::alpha0)
+                           + "）。α0 が小さいと M0 とプレート厚さを小さく見積もります。",
+                .chart = chart->value};
 }
 
 std::vector<Hint> findInputHints(const DesignRecord& record)

@@ -59,10 +59,10 @@ std::optional<Hint> fileForm(QByteArrayView bytes)
         departures.push_back("最後が改行（CR LF）で終わっていません");
     if (departures.empty())
         return std::nullopt;
-    return Hint{HintKind::FileForm,
-                {},
-                "ファイルの形が保存形式と異なります: " + joined(departures, "、"),
-                {}};
+    return Hint{.kind = HintKind::FileForm,
+                .fields = {},
+                .message = "ファイルの形が保存形式と異なります: " + joined(departures, "、"),
+                .chart = std::nullopt};
 }
 
 } // namespace

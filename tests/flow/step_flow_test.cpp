@@ -144,7 +144,10 @@ INSTANTIATE_TEST_SUITE_P(
         Script{"FilletSizeIsNeededAtStepD", then(toD, {"set filletSize", "calc"}),
                "missing D ++++ xxx. xxxx. O.OO."},
         Script{"ChoosingTheSameAreaKeepsTheStep", {"calc", "choose 5"}, "A +--- x... x.... O...."},
-        Script{"ChoosingAnotherAreaInvalidates", {"calc", "choose 6"}, "A ---- .... ..... ....."},
+        // The first size of the table is a choice like any other; an index past it is none.
+        Script{"ChoosingAnotherAreaInvalidates", {"calc", "choose 0"}, "A ---- .... ..... ....."},
+        Script{
+            "ChoosingPastTheTableChangesNothing", {"calc", "choose 8"}, "A +--- x... x.... O...."},
         Script{"ResetEmptiesEverything", then(toD, {"calc", "reset"}), "A ---- .... ..... ....."}),
     [](const auto& info) { return std::string(info.param.name); });
 

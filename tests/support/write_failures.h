@@ -40,7 +40,7 @@ inline std::optional<FileError> underFileSizeLimit(rlim_t limitBytes,
 {
     int channel[2];
     if (::pipe(channel) != 0)
-        return FileError{FileErrorKind::Unwritable, {}, {}, {}, "pipe failed"};
+        return FileError{.kind = FileErrorKind::Unwritable, .reason = "pipe failed"};
     const pid_t child = ::fork();
     if (child == 0) {
         ::close(channel[0]);
@@ -68,12 +68,10 @@ inline std::optional<FileError> underFileSizeLimit(rlim_t limitBytes,
         return std::nullopt;
     const QList<QByteArray> parts = report.split('\n');
     if (parts.size() != 3)
-        return FileError{FileErrorKind::Unwritable, {}, {}, {}, "child failed"};
-    return FileError{FileErrorKind(parts[0].toInt()),
-                     QString::fromUtf8(parts[1]),
-                     {},
-                     {},
-                     QString::fromUtf8(parts[2])};
+        return FileError{.kind = FileErrorKind::Unwritable, .reason = "child failed"};
+    return FileError{.kind = FileErrorKind(parts[0].toInt()),
+                     .path = QString::fromUtf8(parts[1]),
+                     .reason = QString::fromUtf8(parts[2])};
 }
 
 // A failing write: the target's name in the folder of failingTargets, the size limit, the kind
