@@ -45,6 +45,7 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"Exponent", "1.5e2", 150}, ParseCase{"UpperExponentWithSign", "25E-1", 2.5},
         ParseCase{"BlanksAround", "  12.5  ", 12.5}, ParseCase{"TabAround", "\t7\t", 7},
         ParseCase{"Grouping", "1,200", 1200},
+        ParseCase{"GroupingAfterThreeDigits", "123,456", 123456},
         ParseCase{"GroupingTwice", "-1,234,567.5", -1234567.5},
         ParseCase{"FullWidthDigitsAndPoint", "１２．５", 12.5},
         ParseCase{"EveryFullWidthDigit", "９８７６５４３２１０", 9876543210},
