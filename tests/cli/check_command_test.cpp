@@ -286,6 +286,24 @@ INSTANTIATE_TEST_SUITE_P(
         Run{"NgOverStrictHints", {"worked-example.sou", "weld-ng.sou"}, 1, {"ok", "ng"}, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// The plain listing ends each design with where the walk ended and how.
+TEST(CheckCommand, PlainOutputConcludesWhereTheWalkEnded)
+{
+    const std::pair<const char*, const char*> conclusions[] = {
+        {"worked-example.sou", "ＯＫ（Ｄ.溶接まで計算し、すべての判定がＯＫです）"},
+        {"bolt-ng.sou", "ＮＧ（Ａ.ボルトの算定で先へ進めません）"},
+        {"thickness-ng.sou", "ＮＧ（Ｂ.フランジプレート（板厚）で先へ進めません）"},
+        {"weld-ng.sou", "ＮＧ（Ｄ.溶接まで計算し、ＮＧの判定があります）"},
+        {"missing-rib-height.sou", "数値が入力されていません。（Ｃ.リブプレート）"},
+    };
+    for (const auto& [file, conclusion] : conclusions) {
+        const QString plain = QString::fromUtf8(runCheckCommand({example(file)}).out);
+        EXPECT_TRUE(
+            plain.endsWith(QStringLiteral("\n［結論］ ") + QString::fromUtf8(conclusion) + u'\n'))
+            << file << ": " << plain.toStdString();
+    }
+}
+
 TEST(CheckCommand, JsonOfSeveralFilesIsAnArrayWithTheirErrors)
 {
     const auto result =
