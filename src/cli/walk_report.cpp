@@ -15,8 +15,6 @@ namespace flange {
 
 namespace {
 
-QString text(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
-
 // The section heading each judgement stands under, in the order of judgementInfos().
 constexpr std::array<std::string_view, 4> judgementHeadings{
     sectionHeading(Step::A), sectionHeading(Step::BThickness), sectionHeading(Step::C),
@@ -25,7 +23,7 @@ constexpr std::array<std::string_view, 4> judgementHeadings{
 // The step's section heading; the two plate steps told apart by what they check.
 QString stepHeading(Step step)
 {
-    const QString heading = text(sectionHeading(step));
+    const QString heading = QString::fromUtf8(sectionHeading(step));
     if (step == Step::BShape)
         return heading + QStringLiteral("（形状）");
     if (step == Step::BThickness)
@@ -180,21 +178,23 @@ QStringList csvColumns()
 {
     QStringList columns{QStringLiteral("file"), QStringLiteral("step"), QStringLiteral("status")};
     for (const FieldInfo& info : resultFieldInfos())
-        columns += text(info.name);
+        columns += QString::fromUtf8(info.name);
     for (const JudgementInfo& info : judgementInfos())
-        columns += {text(info.name), text(info.name) + QStringLiteral("Shown")};
+        columns +=
+            {QString::fromUtf8(info.name), QString::fromUtf8(info.name) + QStringLiteral("Shown")};
     columns += QStringLiteral("error");
     return columns;
 }
 
 QStringList csvCells(const QString& file, const WalkResult& walk)
 {
-    QStringList cells{file, text(stepName(walk.step)), text(statusName(walk.status))};
+    QStringList cells{file, QString::fromUtf8(stepName(walk.step)),
+                      QString::fromUtf8(statusName(walk.status))};
     for (const FieldInfo& info : resultFieldInfos())
-        cells += text(walk.record.*info.field);
+        cells += QString::fromUtf8(walk.record.*info.field);
     for (const JudgementInfo& info : judgementInfos()) {
         const JudgementLabel& judgement = walk.record.*info.field;
-        cells += {text(judgement.text),
+        cells += {QString::fromUtf8(judgement.text),
                   judgement.shown ? QStringLiteral("true") : QStringLiteral("false")};
     }
     cells += QString();

@@ -27,7 +27,7 @@ constexpr std::size_t fieldsInFirstRecord = 7;
 QString captionOf(std::size_t index)
 {
     const std::string_view caption = inputFieldInfos()[index].caption;
-    return QString::fromUtf8(caption.data(), qsizetype(caption.size()));
+    return QString::fromUtf8(caption);
 }
 
 // Why a text cannot be stored, or nothing when it can.

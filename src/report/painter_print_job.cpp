@@ -15,13 +15,8 @@ namespace {
 
 constexpr qreal twipsPerInch = 1440.0;
 
-QString fromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
 // Where the face asked for is not installed, the program's stand-in gothic draws the texts.
-const QString standInFace = fromUtf8(standInGothicFace);
+const QString standInFace = QString::fromUtf8(standInGothicFace);
 
 QPen thinnestPen()
 {
@@ -38,7 +33,7 @@ PainterPrintJob::PainterPrintJob(std::shared_ptr<QPagedPaintDevice> device, Deli
     : device_(std::move(device)), delivery_(std::move(delivery)),
       pictures_(pictures ? std::move(pictures) : std::make_shared<PictureLibrary>())
 {
-    font_.setFamilies({fromUtf8(preferredGothicFace), standInFace});
+    font_.setFamilies({QString::fromUtf8(preferredGothicFace), standInFace});
     font_.setKerning(false);
 }
 
@@ -67,7 +62,7 @@ bool PainterPrintJob::setFont(std::string_view face, int points)
 {
     if (state_ == State::Failed || points <= 0)
         return noted(false);
-    font_.setFamilies({fromUtf8(face), standInFace});
+    font_.setFamilies({QString::fromUtf8(face), standInFace});
     font_.setPointSize(points);
     if (painter_.isActive())
         painter_.setFont(font_);
@@ -82,7 +77,7 @@ bool PainterPrintJob::printText(std::string_view text)
         return true;
     // The position is the top of the line cell; QPainter places text by its baseline.
     const qreal ascent = QFontMetricsF(painter_.font(), device_.get()).ascent();
-    painter_.drawText(toDevice(position_) + QPointF(0, ascent), fromUtf8(text));
+    painter_.drawText(toDevice(position_) + QPointF(0, ascent), QString::fromUtf8(text));
     return true;
 }
 

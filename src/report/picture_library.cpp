@@ -8,7 +8,7 @@ const FlatPicture* PictureLibrary::find(std::string_view resource, int widthTwip
 {
     auto it = pictures_.find(resource);
     if (it == pictures_.end()) {
-        const QString path = QString::fromUtf8(resource.data(), qsizetype(resource.size()));
+        const QString path = QString::fromUtf8(resource);
         it = pictures_
                  .emplace(std::string(resource), FlatPicture::load(path, widthTwips, heightTwips))
                  .first;

@@ -53,7 +53,7 @@ QString tooWideForReportReason(TextField field)
 {
     const std::string_view caption = fieldInfo(field).caption;
     return QStringLiteral("「%1」の値が長すぎて、計算書の欄に収まりません")
-        .arg(QString::fromUtf8(caption.data(), qsizetype(caption.size())));
+        .arg(QString::fromUtf8(caption));
 }
 
 } // namespace flange

@@ -51,7 +51,7 @@ std::unique_ptr<PrintJob> pdfJob(const std::shared_ptr<PdfFile>& file,
                                               [file](QPdfWriter* w) { delete w; });
     writer->setResolution(pdfResolutionDpi);
     writer->setPageMargins(QMarginsF(0, 0, 0, 0));
-    writer->setTitle(QString::fromUtf8(reportTitle.data(), qsizetype(reportTitle.size())));
+    writer->setTitle(QString::fromUtf8(reportTitle));
     writer->setCreator(QStringLiteral("flangecheck"));
     PainterPrintJob::Delivery delivery{[file] { return targetAcceptable(*file); },
                                        [file](bool complete) { return writeOut(*file, complete); },

@@ -23,10 +23,7 @@ void setColour(QWidget* widget, QPalette::ColorRole role, std::optional<QRgb> co
 
 QString utf8(const char* text) { return QString::fromUtf8(text); }
 
-QString utf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+QString utf8(std::string_view text) { return QString::fromUtf8(text); }
 
 QPushButton* makeButton(const ButtonPlace& place, QWidget* parent)
 {

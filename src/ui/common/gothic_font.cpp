@@ -9,8 +9,8 @@ namespace flange {
 QFont gothicFont(qreal points, bool bold)
 {
     QFont font;
-    font.setFamilies({QString::fromUtf8(preferredGothicFace.data(), preferredGothicFace.size()),
-                      QString::fromUtf8(standInGothicFace.data(), standInGothicFace.size())});
+    font.setFamilies(
+        {QString::fromUtf8(preferredGothicFace), QString::fromUtf8(standInGothicFace)});
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;

@@ -8,23 +8,14 @@
 
 namespace flange {
 
-namespace {
-
-QString text(std::string_view view)
-{
-    return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size()));
-}
-
-} // namespace
-
 StoredPicture::StoredPicture(std::string_view name, QWidget* parent) : QWidget(parent)
 {
-    setObjectName(text(name));
+    setObjectName(QString::fromUtf8(name));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     if (const auto picture = findPicture(name)) {
         widthTwips_ = picture->widthTwips;
         heightTwips_ = picture->heightTwips;
-        resource_ = text(picture->resource);
+        resource_ = QString::fromUtf8(picture->resource);
     }
 }
 

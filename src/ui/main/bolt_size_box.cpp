@@ -19,8 +19,7 @@ BoltSizeBox::BoltSizeBox(QWidget* parent) : QComboBox(parent)
             emit itemChosen(index);
     });
     for (const BoltSize& size : boltSizeTable)
-        addItem(
-            QString::fromUtf8(size.itemText.data(), static_cast<qsizetype>(size.itemText.size())));
+        addItem(QString::fromUtf8(size.itemText));
     setCurrentIndex(-1);
     clearEditText();
 }

@@ -44,8 +44,7 @@ HintMarks::HintMarks(InputPane* pane) : QObject(pane), pane_(pane), chartLine_(n
 {
     for (const FieldInfo& input : inputFieldInfos()) {
         auto* mark = new HintMark(pane);
-        mark->setObjectName(QString::fromUtf8(input.control.data(), qsizetype(input.control.size()))
-                            + QStringLiteral("Hint"));
+        mark->setObjectName(QString::fromUtf8(input.control) + QStringLiteral("Hint"));
         marks_.emplace_back(input.field, mark);
     }
     chartLine_->setObjectName(QStringLiteral("Alpha0Hint"));

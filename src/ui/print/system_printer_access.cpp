@@ -80,7 +80,7 @@ std::unique_ptr<PrintJob> SystemPrinterAccess::openJob(const QString& pdfFileNam
     if (currentPrinter().toFile)
         return openPdfFileJob(pdfFileName, pictures_);
     auto printer = printerFor(current_);
-    printer->setDocName(QString::fromUtf8(reportTitle.data(), qsizetype(reportTitle.size())));
+    printer->setDocName(QString::fromUtf8(reportTitle));
     return std::make_unique<PainterPrintJob>(printer, printerDelivery(printer, spooler_),
                                              pictures_);
 }
