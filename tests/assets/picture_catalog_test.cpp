@@ -37,7 +37,7 @@ protected:
 TEST_P(PictureCatalogTest, IsValidSvgOfItsOwnSize)
 {
     const auto& info = GetParam();
-    QSvgRenderer renderer(QString::fromUtf8(info.resource.data(), qsizetype(info.resource.size())));
+    QSvgRenderer renderer(QString::fromUtf8(info.resource));
     ASSERT_TRUE(renderer.isValid()) << info.resource;
     const QRectF box = renderer.viewBoxF();
     EXPECT_DOUBLE_EQ(box.left(), 0.0);
@@ -46,7 +46,7 @@ TEST_P(PictureCatalogTest, IsValidSvgOfItsOwnSize)
     EXPECT_DOUBLE_EQ(box.height(), info.heightTwips) << info.name;
     EXPECT_EQ(renderer.defaultSize(), QSize(info.widthTwips, info.heightTwips)) << info.name;
 
-    QFile file(QString::fromUtf8(info.resource.data(), qsizetype(info.resource.size())));
+    QFile file(QString::fromUtf8(info.resource));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QString svg = QString::fromUtf8(file.readAll());
     static const QRegularExpression family(QStringLiteral(R"re(font-family="([^"]*)")re"));

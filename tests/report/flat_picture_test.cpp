@@ -142,8 +142,7 @@ int largestBlockDifference(const QImage& a, const QImage& b)
 TEST_P(PrintedPicture, LooksLikeTheScreenDrawing)
 {
     const auto& info = GetParam();
-    const QString resource =
-        QString::fromUtf8(info.resource.data(), qsizetype(info.resource.size()));
+    const QString resource = QString::fromUtf8(info.resource);
     QSvgRenderer renderer(resource);
     if (!renderer.isValid())
         GTEST_SKIP() << info.name << " is not drawn yet";
