@@ -1,13 +1,12 @@
 #include "cli/design_source.h"
 
 #include "cli/shown_text.h"
+#include "io/descriptor_read.h"
 #include "io/reading_hints.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
-#include <poll.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -46,50 +45,6 @@ DesignSource failure(const QByteArray& name, FileErrorKind kind)
     return {error, std::nullopt, {}};
 }
 
-// Waits until the descriptor has data or its end to read; false when waiting failed.
-bool waitForData(int fd)
-{
-    pollfd wanted{fd, POLLIN, 0};
-    for (;;) {
-        if (::poll(&wanted, 1, -1) >= 0)
-            return true;
-        if (errno != EINTR)
-            return false;
-    }
-}
-
-// Reads up to one byte more than a design file may have, so that a file that is too large (or
-// grew after fstat) is seen. `expected` is the size the file is thought to have.
-std::optional<QByteArray> readAtMostLimit(int fd, qsizetype expected, int& error)
-{
-    const qsizetype limit = maxDesignFileBytes + 1;
-    QByteArray bytes(std::min(limit, expected + 1), Qt::Uninitialized);
-    qsizetype filled = 0;
-    for (;;) {
-        if (filled == bytes.size()) {
-            if (bytes.size() == limit)
-                break;
-            bytes.resize(std::min(limit, bytes.size() * 2));
-        }
-        const ssize_t got = ::read(fd, bytes.data() + filled, std::size_t(bytes.size() - filled));
-        if (got == 0)
-            break;
-        if (got < 0) {
-            if (errno == EINTR)
-                continue;
-            // Standard input may have been left non-blocking by whoever started the checker: its
-            // data is still to come, so wait for it.
-            if ((errno == EAGAIN || errno == EWOULDBLOCK) && waitForData(fd))
-                continue;
-            error = errno;
-            return std::nullopt;
-        }
-        filled += got;
-    }
-    bytes.truncate(filled);
-    return bytes;
-}
-
 DesignSource readOpened(const QByteArray& name, int fd, bool isStandardInput)
 {
     struct stat status {};
@@ -105,13 +60,15 @@ DesignSource readOpened(const QByteArray& name, int fd, bool isStandardInput)
         return failure(name, FileErrorKind::TooLarge);
     // O_NONBLOCK, which kept the open from waiting on a FIFO, does not change reading a regular
     // file.
-    int error = 0;
-    const auto bytes = readAtMostLimit(fd, regular ? qsizetype(status.st_size) : 64 * 1024, error);
-    if (!bytes)
-        return failure(name, error);
-    if (bytes->size() > maxDesignFileBytes)
+    // Standard input may have been left non-blocking by whoever started the checker; its data is
+    // then still to come, and is waited for.
+    const DescriptorRead read =
+        readDesignBytes(fd, regular ? qsizetype(status.st_size) : 64 * 1024);
+    if (read.error != 0)
+        return failure(name, read.error);
+    if (read.bytes.size() > maxDesignFileBytes)
         return failure(name, FileErrorKind::TooLarge);
-    DesignSource source{decodeDesignFile(*bytes), std::nullopt, readingHints(*bytes)};
+    DesignSource source{decodeDesignFile(read.bytes), std::nullopt, readingHints(read.bytes)};
     if (regular)
         source.identity = FileIdentity{status.st_dev, status.st_ino};
     return source;

@@ -3,6 +3,7 @@
 #include "calc/field_catalog.h"
 #include "io/atomic_file.h"
 #include "io/cp932_text.h"
+#include "io/descriptor_read.h"
 #include "io/design_fields.h"
 #include "io/reading_hints.h"
 
@@ -80,22 +81,10 @@ BytesRead readBytes(const QByteArray& nativePath, const QString& path)
         return closed(failedRead(FileErrorKind::NotRegularFile, path));
     if (status.st_size > maxDesignFileBytes)
         return closed(failedRead(FileErrorKind::TooLarge, path));
-    // One byte more than allowed shows a file that grew after its size was looked at.
-    QByteArray bytes;
-    bytes.resize(maxDesignFileBytes + 1);
-    qsizetype filled = 0;
-    while (filled < bytes.size()) {
-        const ssize_t got = ::read(fd, bytes.data() + filled, std::size_t(bytes.size() - filled));
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            return closed(failedRead(FileErrorKind::Unreadable, path, systemReason(errno)));
-        if (got == 0)
-            break;
-        filled += got;
-    }
-    bytes.truncate(filled);
-    return closed(std::move(bytes));
+    DescriptorRead read = readDesignBytes(fd, qsizetype(status.st_size));
+    if (read.error != 0)
+        return closed(failedRead(FileErrorKind::Unreadable, path, systemReason(read.error)));
+    return closed(std::move(read.bytes));
 }
 
 #else
